@@ -1,0 +1,65 @@
+#pragma once
+
+#include <cstdint>
+
+// The program's growable 8-bit text: a zero-terminated buffer that knows its length and its size.
+// The buffer only ever grows by doubling. When memory runs out the text is left without a buffer
+// (Allocated and Length 0, Chars null); every operation then reads as empty and writes nothing,
+// except the growing ones, which try to allocate again.
+class CText {
+public:
+    std::int32_t Allocated = 0;
+    std::int32_t Length = 0;
+    char* Chars = nullptr;
+    bool Locked = false;
+
+    CText();
+    explicit CText(const char* text);
+    // Text number id of the program's string table.
+    explicit CText(unsigned id);
+    ~CText();
+
+    CText(const CText&) = delete;
+    CText& operator=(const CText&) = delete;
+
+    // Loads string-table text number id; a missing id gives an empty text.
+    void LoadString(unsigned id);
+
+    void Empty();
+    char At(int index) const;
+    void SetAt(int index, char c);
+    void SetLength(int n);
+    void Append(const CText& other);
+    void Append(const char* text);
+    void Append(const char* text, int length);
+    void AppendChar(char c);
+    void MakeLower();
+    void MakeUpper();
+
+    // The buffer for a platform call to write into; ReleaseBuffer(-1) then takes the length from
+    // the first zero byte, ReleaseBuffer(n) sets it to n.
+    char* GetBuffer();
+    void ReleaseBuffer(int n);
+
+private:
+    // Doubles the buffer until it holds more than `needed` bytes; false when that cannot be done.
+    bool GrowBeyond(std::int64_t needed);
+    void Allocate(std::int32_t size);
+    void Drop();
+};
+
+// Where CText::LoadString gets its texts. By default the program's own string table
+// (LoadStringText); SetStringSource(nullptr) restores that default.
+using StringSource = int (*)(unsigned id, char* buffer, int size);
+void SetStringSource(StringSource source);
+
+// A new heap copy of text with its terminator, released with std::free; null for a null text or
+// when memory runs out.
+char* DupString(const char* text);
+
+// The word comparisons of the dictionary, negative, zero or positive like strcmp. A space in
+// either string matches any one character at the same position (but not the end of the other
+// string). Bytes compare unsigned, as the word list is sorted. The second form compares A to Z as
+// a to z.
+int CompareText(const char* a, const char* b);
+int CompareTextNoCase(const char* a, const char* b);
