@@ -1,0 +1,143 @@
+#include "words/StringList.h"
+
+#include "words/CText.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr std::int32_t kInitialCapacity = 128;
+// Lists up to this size are scanned from the start; larger ones are bisected.
+constexpr std::int32_t kLongestScannedList = 64;
+
+} // namespace
+
+StringList::StringList(bool ownsStrings) : OwnsStrings(ownsStrings) {
+    Items = static_cast<const char**>(std::malloc(kInitialCapacity * sizeof(const char*)));
+    Capacity = (Items != nullptr) ? kInitialCapacity : 0;
+}
+
+StringList::~StringList() {
+    Clear();
+    std::free(static_cast<void*>(Items));
+}
+
+bool StringList::Reserve() {
+    if (Count + 1 < Capacity) {
+        return true;
+    }
+    std::int64_t capacity = (Capacity > 0) ? Capacity : kInitialCapacity / 2;
+    while (Count + 1 >= capacity) {
+        capacity *= 2;
+    }
+    constexpr std::int64_t kLargest = std::min<std::int64_t>(
+        std::numeric_limits<std::int32_t>::max(),
+        static_cast<std::int64_t>(std::numeric_limits<std::size_t>::max() / sizeof(const char*)));
+    if (capacity > kLargest) {
+        return false;
+    }
+    void* grown =
+        std::realloc(static_cast<void*>(Items), static_cast<std::size_t>(capacity) * sizeof(const char*));
+    if (grown == nullptr) {
+        return false;
+    }
+    Items = static_cast<const char**>(grown);
+    Capacity = static_cast<std::int32_t>(capacity);
+    return true;
+}
+
+int StringList::Append(const char* text) {
+    if (text == nullptr || !Reserve()) {
+        return -1;
+    }
+    const char* stored = OwnsStrings ? DupString(text) : text;
+    if (stored == nullptr) {
+        return -1;
+    }
+    Items[Count] = stored;
+    return Count++;
+}
+
+int StringList::InsertSorted(const char* text) {
+    if (text == nullptr || !Reserve()) {
+        return -1;
+    }
+    const char* stored = OwnsStrings ? DupString(text) : text;
+    if (stored == nullptr) {
+        return -1;
+    }
+    const int found = Find(text);
+    const int at = (found >= 0) ? found : -found - 1;
+    std::memmove(static_cast<void*>(Items + at + 1), static_cast<const void*>(Items + at),
+                 static_cast<std::size_t>(Count - at) * sizeof(const char*));
+    Items[at] = stored;
+    ++Count;
+    return at;
+}
+
+int StringList::Find(const char* text) const {
+    if (text == nullptr) {
+        return -1;
+    }
+    if (Count <= kLongestScannedList) {
+        int i = 0;
+        for (; i < Count; ++i) {
+            const int order = CompareTextNoCase(Items[i], text);
+            if (order == 0) {
+                return i;
+            }
+            if (order > 0) {
+                break;
+            }
+        }
+        return -(i + 1);
+    }
+    int lo = 0;
+    int hi = Count - 1;
+    int mid = Count / 2;
+    while (mid != lo) {
+        const int order = CompareText(Items[mid], text);
+        if (order == 0) {
+            return mid;
+        }
+        if (order < 0) {
+            lo = mid;
+        } else {
+            hi = mid;
+        }
+        mid = lo + (hi - lo) / 2;
+    }
+    const int atLo = CompareText(Items[lo], text);
+    if (atLo == 0) {
+        return lo;
+    }
+    if (atLo > 0) {
+        return -(lo + 1);
+    }
+    const int atHi = CompareText(Items[hi], text);
+    if (atHi == 0) {
+        return hi;
+    }
+    return (atHi > 0) ? -(hi + 1) : -(hi + 2);
+}
+
+const char* StringList::At(int index) const {
+    return (index >= 0 && index < Count) ? Items[index] : nullptr;
+}
+
+std::unique_ptr<CText> StringList::CopyAt(int index) const {
+    return std::make_unique<CText>(At(index));
+}
+
+void StringList::Clear() {
+    if (OwnsStrings) {
+        for (std::int32_t i = 0; i < Count; ++i) {
+            std::free(const_cast<char*>(Items[i]));
+        }
+    }
+    Count = 0;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+class CText;
+
+// A growable array of zero-terminated strings. By default the list keeps its own heap copy of each
+// string (DupString) and frees them on Clear and destruction; a list made with ownsStrings false
+// keeps the caller's pointers and frees nothing.
+//
+// Find and InsertSorted treat the list as sorted: lists of up to 64 strings are scanned ignoring
+// case, longer ones are searched by bisection with exact case (see CompareText).
+class StringList {
+public:
+    const char** Items = nullptr;
+    std::int32_t Count = 0;
+    std::int32_t Capacity = 0;
+    bool OwnsStrings = true;
+
+    explicit StringList(bool ownsStrings = true);
+    virtual ~StringList();
+
+    StringList(const StringList&) = delete;
+    StringList& operator=(const StringList&) = delete;
+
+    // Index of the new entry, or -1 when memory runs out.
+    int Append(const char* text);
+    // Puts text at its sorted place (after an equal entry's position as Find reports it); returns
+    // that index, or -1 when memory runs out.
+    int InsertSorted(const char* text);
+    // Index of an equal entry, or -(p + 1) where p is the place text would be inserted.
+    int Find(const char* text) const;
+    // The stored pointer, or null outside 0 ... Count - 1.
+    const char* At(int index) const;
+    // A copy of entry index, or an empty text outside the list.
+    std::unique_ptr<CText> CopyAt(int index) const;
+    void Clear();
+
+private:
+    // Makes room for one more entry.
+    bool Reserve();
+};

@@ -1,0 +1,159 @@
+#include "words/WordIndex.h"
+
+#include "words/CText.h"
+#include "words/Random.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+#include <new>
+
+namespace {
+
+// Words are copied into blocks of this size (a longer word gets a block of its own), which keeps
+// loading a list to one allocation per few thousand words.
+constexpr std::size_t kStoreBlockSize = 64 * 1024;
+// Words of at least this length are kept in order in the last length bucket.
+constexpr std::size_t kSortedLength = 22;
+
+bool ByteOrder(const char* a, const char* b) {
+    return std::strcmp(a, b) < 0;
+}
+
+} // namespace
+
+WordIndex::WordIndex() {
+    for (StringList& bucket : LetterBuckets) {
+        bucket.OwnsStrings = false;
+    }
+    for (StringList& bucket : LengthBuckets) {
+        bucket.OwnsStrings = false;
+    }
+}
+
+WordIndex::~WordIndex() = default;
+
+char* WordIndex::Store(const char* word, std::size_t length) {
+    const std::size_t size = length + 1;
+    if (size > FreeBytes) {
+        const std::size_t blockSize = std::max(size, kStoreBlockSize);
+        std::unique_ptr<char[]> block(new (std::nothrow) char[blockSize]);
+        if (!block) {
+            return nullptr;
+        }
+        FreeSpace = block.get();
+        FreeBytes = blockSize;
+        Blocks.push_back(std::move(block));
+    }
+    char* stored = FreeSpace;
+    std::memcpy(stored, word, length);
+    stored[length] = '\0';
+    FreeSpace += size;
+    FreeBytes -= size;
+    return stored;
+}
+
+bool WordIndex::AddWord(const char* word) {
+    return word != nullptr && AddWord(word, std::strlen(word));
+}
+
+bool WordIndex::AddWord(const char* word, std::size_t length) {
+    if (word == nullptr || length == 0 ||
+        length >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+        return false;
+    }
+    const int letter = LetterBucketOf(static_cast<unsigned char>(word[0]));
+    if (letter < 0) {
+        return false;
+    }
+    const char* stored = Store(word, length);
+    if (stored == nullptr || LetterBuckets[letter].Append(stored) < 0) {
+        return false;
+    }
+    if (length >= kSortedLength) {
+        LengthBuckets[kLengthBuckets - 1].InsertSorted(stored);
+    } else {
+        LengthBuckets[length - 1].Append(stored);
+    }
+    return true;
+}
+
+int WordIndex::Find(const char* text) const {
+    const int letter = (text != nullptr) ? LetterBucketOf(static_cast<unsigned char>(text[0])) : -1;
+    return (letter >= 0) ? LetterBuckets[letter].Find(text) : -1;
+}
+
+int WordIndex::LetterCount(int letter) const {
+    const int k = LetterBucketOf(letter);
+    return (k >= 0) ? LetterBuckets[k].Count : 0;
+}
+
+const char* WordIndex::RandomWordOfLetter(int letter) const {
+    const int k = LetterBucketOf(letter);
+    if (k < 0) {
+        return "";
+    }
+    const StringList& bucket = LetterBuckets[k];
+    const char* word = bucket.At(RandomRange(bucket.Count, 0));
+    return (word != nullptr) ? word : "";
+}
+
+const char* WordIndex::RandomWordOfLength(int length) const {
+    if (length < 1) {
+        return "";
+    }
+    if (length < kLengthBuckets) {
+        const StringList& bucket = LengthBuckets[length - 1];
+        const char* word = bucket.At(RandomRange(bucket.Count, 0));
+        return (word != nullptr) ? word : "";
+    }
+    // The last bucket mixes every length from 21 up: draw until the length is right, a bounded
+    // number of times.
+    const StringList& longest = LengthBuckets[kLengthBuckets - 1];
+    const std::int64_t tries = 2 * static_cast<std::int64_t>(longest.Count);
+    for (std::int64_t i = 0; i < tries; ++i) {
+        const char* word = longest.At(RandomRange(longest.Count, 0));
+        if (word != nullptr && std::strlen(word) == static_cast<std::size_t>(length)) {
+            return word;
+        }
+    }
+    return nullptr;
+}
+
+std::unique_ptr<CText> WordIndex::RandomOfLetter(int letter) const {
+    return std::make_unique<CText>(RandomWordOfLetter(letter));
+}
+
+std::unique_ptr<CText> WordIndex::RandomWithRandomLetter() const {
+    return RandomOfLetter(RandomRange(123, 97));
+}
+
+std::unique_ptr<CText> WordIndex::RandomOfLength(int length) const {
+    const char* word = RandomWordOfLength(length);
+    return (word != nullptr) ? std::make_unique<CText>(word) : nullptr;
+}
+
+void WordIndex::SortLetterBuckets() {
+    for (StringList& bucket : LetterBuckets) {
+        const char** begin = bucket.Items;
+        const char** end = bucket.Items + bucket.Count;
+        // Both sets of buckets point at the same stored words, so reordering the pointers of a
+        // letter bucket leaves the length buckets as they are.
+        if (bucket.Count > 1 && !std::is_sorted(begin, end, ByteOrder)) {
+            std::sort(begin, end, ByteOrder);
+        }
+    }
+}
+
+void WordIndex::Clear() {
+    for (StringList& bucket : LetterBuckets) {
+        bucket.Clear();
+    }
+    for (StringList& bucket : LengthBuckets) {
+        bucket.Clear();
+    }
+    Blocks.clear();
+    FreeSpace = nullptr;
+    FreeBytes = 0;
+}

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "words/StringList.h"
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+class CText;
+
+// The dictionary's words, filed twice: by first letter (for lookups and letter draws) and by length
+// (for length draws). The index keeps one copy of every word in its own store; both sets of
+// buckets point into it.
+class WordIndex {
+public:
+    static constexpr int kLetterBuckets = 26;
+    static constexpr int kLengthBuckets = 21;
+
+    // Bucket k: the words whose first character, upper-cased, is 'A' + k, in file order (or in
+    // ascending byte order once SortLetterBuckets has run).
+    StringList LetterBuckets[kLetterBuckets];
+    // Bucket k (0 to 19): the words of k + 1 characters; bucket 20: the words of 21 or more.
+    StringList LengthBuckets[kLengthBuckets];
+
+    WordIndex();
+    virtual ~WordIndex();
+
+    WordIndex(const WordIndex&) = delete;
+    WordIndex& operator=(const WordIndex&) = delete;
+
+    // Files a copy of word; false when its first character is not a letter (or memory runs out).
+    bool AddWord(const char* word);
+    bool AddWord(const char* word, std::size_t length);
+
+    // The letter bucket's Find result for text, or a negative number when text does not begin with
+    // a letter.
+    int Find(const char* text) const;
+    // Number of words that begin with letter (either case); 0 for anything else.
+    int LetterCount(int letter) const;
+
+    // A random word of letter (either case); an empty text for a non-letter or an empty bucket.
+    std::unique_ptr<CText> RandomOfLetter(int letter) const;
+    // A random letter a to z, each equally likely, then a random word of it.
+    std::unique_ptr<CText> RandomWithRandomLetter() const;
+    // A random word of length characters; an empty text when there is none below 21 characters,
+    // none when there is none of 21 or more.
+    std::unique_ptr<CText> RandomOfLength(int length) const;
+
+    // The draws of RandomOfLetter and RandomOfLength without the copy: the stored word, "" for an
+    // empty result and null for none.
+    const char* RandomWordOfLetter(int letter) const;
+    const char* RandomWordOfLength(int length) const;
+
+    // Puts every letter bucket that is out of ascending byte order in order, so that a hand-edited
+    // list can still be searched.
+    void SortLetterBuckets();
+
+    void Clear();
+
+private:
+    char* Store(const char* word, std::size_t length);
+
+    std::vector<std::unique_ptr<char[]>> Blocks;
+    char* FreeSpace = nullptr;
+    std::size_t FreeBytes = 0;
+};
+
+// The letter bucket of character c: 0 to 25 for A to Z in either case, -1 for anything else.
+inline int LetterBucketOf(int c) {
+    if (c >= 'a' && c <= 'z') {
+        return c - 'a';
+    }
+    if (c >= 'A' && c <= 'Z') {
+        return c - 'A';
+    }
+    return -1;
+}
