@@ -1,0 +1,11 @@
+# Shared part of the two mingw-w64 toolchain files; LEXIBLAST_MINGW_TRIPLE is set by the caller.
+set(CMAKE_C_COMPILER ${LEXIBLAST_MINGW_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${LEXIBLAST_MINGW_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${LEXIBLAST_MINGW_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${LEXIBLAST_MINGW_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# Static runtime: the executables import only system DLLs.
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
