@@ -230,29 +230,3 @@ char* DupString(const char* text) {
     }
     return copy;
 }
-
-int CompareText(const char* a, const char* b) {
-    for (;; ++a, ++b) {
-        const auto ca = static_cast<unsigned char>(*a);
-        const auto cb = static_cast<unsigned char>(*b);
-        if (ca == 0 || cb == 0) {
-            return ca - cb;
-        }
-        if (ca != cb && ca != ' ' && cb != ' ') {
-            return ca - cb;
-        }
-    }
-}
-
-int CompareTextNoCase(const char* a, const char* b) {
-    for (;; ++a, ++b) {
-        const auto ca = static_cast<unsigned char>(LowerAscii(*a));
-        const auto cb = static_cast<unsigned char>(LowerAscii(*b));
-        if (ca == 0 || cb == 0) {
-            return ca - cb;
-        }
-        if (ca != cb && ca != ' ' && cb != ' ') {
-            return ca - cb;
-        }
-    }
-}

@@ -61,5 +61,31 @@ char* DupString(const char* text);
 // either string matches any one character at the same position (but not the end of the other
 // string). Bytes compare unsigned, as the word list is sorted. The second form compares A to Z as
 // a to z.
-int CompareText(const char* a, const char* b);
-int CompareTextNoCase(const char* a, const char* b);
+inline int CompareText(const char* a, const char* b) {
+    for (;; ++a, ++b) {
+        const auto ca = static_cast<unsigned char>(*a);
+        const auto cb = static_cast<unsigned char>(*b);
+        if (ca != cb && (ca == 0 || cb == 0 || (ca != ' ' && cb != ' '))) {
+            return ca - cb;
+        }
+        if (ca == 0) {
+            return 0;
+        }
+    }
+}
+
+inline int CompareTextNoCase(const char* a, const char* b) {
+    const auto lower = [](char c) {
+        return static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c);
+    };
+    for (;; ++a, ++b) {
+        const unsigned char ca = lower(*a);
+        const unsigned char cb = lower(*b);
+        if (ca != cb && (ca == 0 || cb == 0 || (ca != ' ' && cb != ' '))) {
+            return ca - cb;
+        }
+        if (ca == 0) {
+            return 0;
+        }
+    }
+}

@@ -1,6 +1,8 @@
 #include "words/Dictionary.h"
 
 #include <array>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -84,55 +86,80 @@ bool Dictionary::Refill(int& blockLength) {
 // A line ends at CR LF, at a lone LF or at a lone CR, and the last line needs no line end. The
 // empty line between a CR and its LF adds nothing, like every empty line. Zero bytes are skipped.
 // A line of kBlockSize bytes or more is skipped whole.
+//
+// Each line is copied straight from the block into the index's word store, which always has room
+// for the longest word; only lines that turn out to be words are filed.
 bool Dictionary::ReadLines() {
-    char line[kBlockSize];
-    int lineLength = 0;
+    const auto* const buffer = reinterpret_cast<const unsigned char*>(ReadBuffer);
+    char* word = Index.WordSpace(kLongestWord + 1);
+    int length = 0;
     bool tooLong = false;
     int blockLength = 0;
 
     const auto endLine = [&] {
-        if (lineLength > 0 && !tooLong) {
-            Index.AddWord(line, static_cast<std::size_t>(lineLength));
+        if (length > 0 && !tooLong && Index.AddWrittenWord(static_cast<std::size_t>(length))) {
+            word = Index.WordSpace(kLongestWord + 1);
         }
-        lineLength = 0;
+        length = 0;
         tooLong = false;
     };
 
-    for (;;) {
+    while (word != nullptr) {
         if (ReadPos >= blockLength) {
             if (!Refill(blockLength)) {
                 return false;
             }
             if (blockLength == 0) {
-                break;
+                endLine();
+                return word != nullptr;
             }
         }
-        // ReadBuffer[blockLength] is zero, so the run always stops inside the buffer.
-        const auto* start = reinterpret_cast<const unsigned char*>(ReadBuffer) + ReadPos;
-        const unsigned char* stop = start;
-        while (!kStopBytes[*stop]) {
-            ++stop;
-        }
-        const auto run = static_cast<int>(stop - start);
-        if (run > 0) {
-            if (tooLong || lineLength + run > kLongestWord) {
-                tooLong = true;
-            } else {
-                std::memcpy(line + lineLength, start, static_cast<std::size_t>(run));
-                lineLength += run;
+        // The block ends in a zero byte, which stops every run.
+        const unsigned char* at = buffer + ReadPos;
+        const unsigned char* const end = buffer + blockLength;
+        if (!tooLong) {
+            const int room = kLongestWord - length;
+            const unsigned char* const limit = (end - at > room) ? at + room : end;
+            char* out = word + length;
+            if constexpr (std::endian::native == std::endian::little) {
+                // Eight bytes at a time until one of them is below 14, as the stop bytes are.
+                while (limit - at >= 8) {
+                    std::uint64_t bytes;
+                    std::memcpy(&bytes, at, 8);
+                    std::memcpy(out, &bytes, 8);
+                    const std::uint64_t low = (bytes - 0x0E0E0E0E0E0E0E0Eu) & ~bytes & 0x8080808080808080u;
+                    if (low != 0) {
+                        const int taken = std::countr_zero(low) / 8;
+                        at += taken;
+                        out += taken;
+                        break;
+                    }
+                    at += 8;
+                    out += 8;
+                }
             }
-            ReadPos += run;
+            while (at < limit && !kStopBytes[*at]) {
+                *out++ = static_cast<char>(*at++);
+            }
+            length = static_cast<int>(out - word);
+            tooLong = !kStopBytes[*at];
         }
-        if (ReadPos < blockLength) {
-            const unsigned char c = *stop;
-            ++ReadPos;
+        if (tooLong) {
+            while (!kStopBytes[*at]) {
+                ++at;
+            }
+        }
+        if (at < end) {
+            const unsigned char c = *at++;
             if (c == '\r' || c == '\n') {
                 endLine();
+                // The LF of a CR LF pair is taken with its CR (in the same block).
+                at += (c == '\r' && *at == '\n') ? 1 : 0;
             }
         }
+        ReadPos = static_cast<int>(at - buffer);
     }
-    endLine();
-    return true;
+    return false; // out of memory
 }
 
 int Dictionary::IsWord(const char* text) const {

@@ -50,7 +50,7 @@ bool StringList::Reserve() {
     return true;
 }
 
-int StringList::Append(const char* text) {
+int StringList::AppendCopyOrGrow(const char* text) {
     if (text == nullptr || !Reserve()) {
         return -1;
     }

@@ -25,7 +25,13 @@ public:
     StringList& operator=(const StringList&) = delete;
 
     // Index of the new entry, or -1 when memory runs out.
-    int Append(const char* text);
+    int Append(const char* text) {
+        if (!OwnsStrings && text != nullptr && Count + 1 < Capacity) {
+            Items[Count] = text;
+            return Count++;
+        }
+        return AppendCopyOrGrow(text);
+    }
     // Puts text at its sorted place (after an equal entry's position as Find reports it); returns
     // that index, or -1 when memory runs out.
     int InsertSorted(const char* text);
@@ -38,6 +44,7 @@ public:
     void Clear();
 
 private:
+    int AppendCopyOrGrow(const char* text);
     // Makes room for one more entry.
     bool Reserve();
 };

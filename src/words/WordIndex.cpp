@@ -14,8 +14,6 @@ namespace {
 // Words are copied into blocks of this size (a longer word gets a block of its own), which keeps
 // loading a list to one allocation per few thousand words.
 constexpr std::size_t kStoreBlockSize = 64 * 1024;
-// Words of at least this length are kept in order in the last length bucket.
-constexpr std::size_t kSortedLength = 22;
 
 bool ByteOrder(const char* a, const char* b) {
     return std::strcmp(a, b) < 0;
@@ -34,24 +32,16 @@ WordIndex::WordIndex() {
 
 WordIndex::~WordIndex() = default;
 
-char* WordIndex::Store(const char* word, std::size_t length) {
-    const std::size_t size = length + 1;
-    if (size > FreeBytes) {
-        const std::size_t blockSize = std::max(size, kStoreBlockSize);
-        std::unique_ptr<char[]> block(new (std::nothrow) char[blockSize]);
-        if (!block) {
-            return nullptr;
-        }
-        FreeSpace = block.get();
-        FreeBytes = blockSize;
-        Blocks.push_back(std::move(block));
+char* WordIndex::NewBlock(std::size_t size) {
+    const std::size_t blockSize = std::max(size, kStoreBlockSize);
+    std::unique_ptr<char[]> block(new (std::nothrow) char[blockSize]);
+    if (!block) {
+        return nullptr;
     }
-    char* stored = FreeSpace;
-    std::memcpy(stored, word, length);
-    stored[length] = '\0';
-    FreeSpace += size;
-    FreeBytes -= size;
-    return stored;
+    FreeSpace = block.get();
+    FreeBytes = blockSize;
+    Blocks.push_back(std::move(block));
+    return FreeSpace;
 }
 
 bool WordIndex::AddWord(const char* word) {
@@ -59,24 +49,16 @@ bool WordIndex::AddWord(const char* word) {
 }
 
 bool WordIndex::AddWord(const char* word, std::size_t length) {
-    if (word == nullptr || length == 0 ||
+    if (word == nullptr || length == 0 || LetterBucketOf(static_cast<unsigned char>(word[0])) < 0 ||
         length >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
         return false;
     }
-    const int letter = LetterBucketOf(static_cast<unsigned char>(word[0]));
-    if (letter < 0) {
+    char* space = WordSpace(length + 1);
+    if (space == nullptr) {
         return false;
     }
-    const char* stored = Store(word, length);
-    if (stored == nullptr || LetterBuckets[letter].Append(stored) < 0) {
-        return false;
-    }
-    if (length >= kSortedLength) {
-        LengthBuckets[kLengthBuckets - 1].InsertSorted(stored);
-    } else {
-        LengthBuckets[length - 1].Append(stored);
-    }
-    return true;
+    std::memcpy(space, word, length);
+    return AddWrittenWord(length);
 }
 
 int WordIndex::Find(const char* text) const {
@@ -140,7 +122,7 @@ void WordIndex::SortLetterBuckets() {
         const char** end = bucket.Items + bucket.Count;
         // Both sets of buckets point at the same stored words, so reordering the pointers of a
         // letter bucket leaves the length buckets as they are.
-        if (bucket.Count > 1 && !std::is_sorted(begin, end, ByteOrder)) {
+        if (!std::is_sorted(begin, end, ByteOrder)) {
             std::sort(begin, end, ByteOrder);
         }
     }

@@ -32,6 +32,13 @@ public:
     bool AddWord(const char* word);
     bool AddWord(const char* word, std::size_t length);
 
+    // A word can also be written straight into the index's store: WordSpace(size) makes room for
+    // size bytes and returns where they start (null when memory runs out); AddWrittenWord(length)
+    // then files the length characters written there, as AddWord would. Anything written and not
+    // filed is overwritten by the next word.
+    char* WordSpace(std::size_t size) { return (size <= FreeBytes) ? FreeSpace : NewBlock(size); }
+    bool AddWrittenWord(std::size_t length);
+
     // The letter bucket's Find result for text, or a negative number when text does not begin with
     // a letter.
     int Find(const char* text) const;
@@ -58,7 +65,9 @@ public:
     void Clear();
 
 private:
-    char* Store(const char* word, std::size_t length);
+    char* NewBlock(std::size_t size);
+
+    static constexpr std::size_t kSortedLength = 22; // words this long are kept in order
 
     std::vector<std::unique_ptr<char[]>> Blocks;
     char* FreeSpace = nullptr;
@@ -74,4 +83,29 @@ inline int LetterBucketOf(int c) {
         return c - 'A';
     }
     return -1;
+}
+
+// Kept here, beside the buckets, because the loader calls it for every word of the list.
+inline bool WordIndex::AddWrittenWord(std::size_t length) {
+    if (FreeSpace == nullptr || length == 0 || length >= FreeBytes) {
+        return false;
+    }
+    const int letter = LetterBucketOf(static_cast<unsigned char>(FreeSpace[0]));
+    if (letter < 0) {
+        return false;
+    }
+    char* stored = FreeSpace;
+    stored[length] = '\0';
+    FreeSpace += length + 1;
+    FreeBytes -= length + 1;
+
+    if (LetterBuckets[letter].Append(stored) < 0) {
+        return false;
+    }
+    if (length < kSortedLength) {
+        LengthBuckets[length - 1].Append(stored);
+    } else {
+        LengthBuckets[kLengthBuckets - 1].InsertSorted(stored);
+    }
+    return true;
 }

@@ -36,11 +36,12 @@ TEST_F(DictionaryTest, EveryKindOfLineEndEndsAWord) {
 TEST_F(DictionaryTest, SkipsZeroBytesOverlongLinesAndNonLetters) {
     std::string bytes = "ant\r\nb";
     bytes += '\0';
-    bytes += "ee\r\n'tis\r\n-dash\r\n" + std::string(1023, 'e') + "\r\n" + std::string(1024, 'f') + "\r\n";
+    bytes += "ee\r\n'tis\r\n-dash\r\ntab\tstop\r\n" + std::string(1023, 'e') + "\r\n" +
+             std::string(1024, 'f') + "\r\n";
     ASSERT_TRUE(Load(bytes + std::string(3000, 'g') + "\ngnu\r\n"));
-    EXPECT_TRUE(Has("bee") && Has("gnu") && Has(std::string(1023, 'e')));
+    EXPECT_TRUE(Has("bee") && Has("gnu") && Has("tab\tstop") && Has(std::string(1023, 'e')));
     EXPECT_EQ(List.Index.LetterCount('f'), 0);
-    EXPECT_EQ(Count(), 4);
+    EXPECT_EQ(Count(), 5);
 }
 
 TEST_F(DictionaryTest, NeedsAWordBeginningWithAOrS) {
