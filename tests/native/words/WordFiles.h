@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <system_error>
 #include <vector>
 
 // A folder of its own in the temp directory for a test's word files, removed with its contents.
@@ -15,7 +16,10 @@ struct TempFolder {
         std::filesystem::temp_directory_path() /
         ("lexiblast-words-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
     TempFolder() { std::filesystem::create_directories(Path); }
-    ~TempFolder() { std::filesystem::remove_all(Path); }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(Path, ignored);
+    }
 
     // Writes bytes to a file of the folder and returns its path.
     std::string Write(const std::string& bytes) const {
