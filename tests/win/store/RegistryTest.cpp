@@ -1,0 +1,100 @@
+#include "store/Registry.h"
+#include "PrivateRegistry.h"
+
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr char kKey[] = "Software\\Quillmoor\\Lexiblast";
+
+using RegistryTest = PrivateRegistry;
+
+TEST_F(RegistryTest, ReadsOfAMissingKeyFallBackAndCreateNothing) {
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Sound", 7), 7);
+    char buffer[16] = "leftover";
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "FontName", buffer, sizeof buffer));
+    EXPECT_STREQ(buffer, "");
+    EXPECT_FALSE(KeyExists("Software\\Quillmoor"));
+}
+
+TEST_F(RegistryTest, WritesCreateTheWholePath) {
+    EXPECT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "Score", -5));
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Score", 0), -5);
+    EXPECT_EQ(Stored(kKey, "Score").Type, static_cast<DWORD>(REG_DWORD));
+    EXPECT_EQ(Stored(kKey, "Score").Size, 4u);
+
+    EXPECT_TRUE(WriteRegString(HKEY_CURRENT_USER, "Software\\Elsewhere\\Deep", "Name", "Tahoma"));
+    char buffer[16] = {};
+    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, "Software\\Elsewhere\\Deep", "Name", buffer, sizeof buffer));
+    EXPECT_STREQ(buffer, "Tahoma");
+}
+
+TEST_F(RegistryTest, ValuesOfAnotherTypeOrSizeAreNotAccepted) {
+    StoreRaw(kKey, "AsText", REG_SZ, "12", 3);
+    const BYTE four[4] = {1, 0, 0, 0};
+    StoreRaw(kKey, "AsBinary", REG_BINARY, four, sizeof four);
+    StoreRaw(kKey, "ShortDword", REG_DWORD, four, 2);
+    const std::uint64_t wide = 3;
+    StoreRaw(kKey, "AsQword", REG_QWORD, &wide, sizeof wide);
+    for (const char* name : {"AsText", "AsBinary", "ShortDword", "AsQword"}) {
+        EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, name, 42), 42) << name;
+    }
+
+    ASSERT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "Number", 5));
+    char buffer[16] = "leftover";
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "Number", buffer, sizeof buffer));
+    EXPECT_STREQ(buffer, "");
+}
+
+TEST_F(RegistryTest, StringsThatDoNotFitAreRefusedWithoutOverrun) {
+    // The buffer under test is the first 256 bytes; the guard bytes after it must stay untouched.
+    char memory[256 + 16];
+    char* buffer = memory;
+    const auto guardsIntact = [&] {
+        for (std::size_t i = 256; i < sizeof memory; ++i) {
+            if (memory[i] != '#') {
+                return false;
+            }
+        }
+        return true;
+    };
+    std::memset(memory, '#', sizeof memory);
+
+    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, kKey, "Long", std::string(300, 'x').c_str()));
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "Long", buffer, 256));
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_TRUE(guardsIntact());
+
+    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, kKey, "Exact", std::string(255, 'e').c_str()));
+    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kKey, "Exact", buffer, 256));
+    EXPECT_EQ(std::string(buffer), std::string(255, 'e'));
+    EXPECT_TRUE(guardsIntact());
+
+    // Texts stored without their terminating zero (the byte after them is not zero either, so the
+    // registry cannot add one on its own).
+    const std::string source(300, 'u');
+    StoreRaw(kKey, "Unterminated", REG_SZ, source.data(), 3);
+    StoreRaw(kKey, "UnterminatedFull", REG_SZ, source.data(), 256);
+    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kKey, "Unterminated", buffer, 256));
+    EXPECT_STREQ(buffer, "uuu");
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "UnterminatedFull", buffer, 256));
+    EXPECT_EQ(buffer[0], '\0');
+    EXPECT_TRUE(guardsIntact());
+
+    // No room at all, not even for the zero.
+    memory[0] = '#';
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "Unterminated", buffer, 0));
+    EXPECT_EQ(memory[0], '#');
+}
+
+TEST_F(RegistryTest, TheEmptyStringIsStoredAsItsTerminatorAlone) {
+    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, kKey, "Empty", ""));
+    EXPECT_EQ(Stored(kKey, "Empty").Type, static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(Stored(kKey, "Empty").Size, 1u);
+    char buffer[16] = "leftover";
+    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kKey, "Empty", buffer, sizeof buffer));
+    EXPECT_STREQ(buffer, "");
+}
+
+} // namespace
