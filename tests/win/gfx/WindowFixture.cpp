@@ -5,7 +5,16 @@ namespace {
 const char* const kClassName = "LexiblastTestWindow";
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
 
-bool RegisterTestClass() {
+SIZE OuterSize(int width, int height) {
+    RECT rect{0, 0, width, height};
+    AdjustWindowRect(&rect, kStyle, FALSE);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+} // namespace
+
+void WindowTest::SetUp() {
+    before_ = GdiCounts;
     static const bool registered = [] {
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = DefWindowProcA;
@@ -13,54 +22,37 @@ bool RegisterTestClass() {
         windowClass.lpszClassName = kClassName;
         return RegisterClassA(&windowClass) != 0;
     }();
-    return registered;
-}
-
-RECT OuterRect(int width, int height) {
-    RECT rect{0, 0, width, height};
-    AdjustWindowRect(&rect, kStyle, FALSE);
-    return rect;
-}
-
-} // namespace
-
-void WindowTest::SetUp() {
-    before_ = GdiCounts;
-    ASSERT_TRUE(RegisterTestClass());
-    const RECT outer = OuterRect(kClientWidth, kClientHeight);
-    window = CreateWindowA(kClassName, "Lexiblast test", kStyle, 0, 0, outer.right - outer.left,
-                           outer.bottom - outer.top, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_TRUE(registered);
+    const SIZE outer = OuterSize(kClientWidth, kClientHeight);
+    window = CreateWindowA(kClassName, "Lexiblast test", kStyle, 0, 0, outer.cx, outer.cy, nullptr, nullptr,
+                           GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
 }
 
 void WindowTest::TearDown() {
-    if (window != nullptr) {
-        DestroyWindow(window);
-    }
-    const GdiCallCounts& after = GdiCounts;
-    EXPECT_EQ(after.GetDC - before_.GetDC, after.ReleaseDC - before_.ReleaseDC) << "window device contexts";
-    EXPECT_EQ(after.CreateDC - before_.CreateDC, after.DeleteDC - before_.DeleteDC)
-        << "memory device contexts";
+    DestroyWindow(window);
+    const GdiCallCounts& now = GdiCounts;
+    EXPECT_EQ(now.GetDC - before_.GetDC, now.ReleaseDC - before_.ReleaseDC) << "window device contexts";
+    EXPECT_EQ(now.CreateDC - before_.CreateDC, now.DeleteDC - before_.DeleteDC) << "memory device contexts";
     const auto made = [](const GdiCallCounts& n) {
         return n.CreateBMP + n.CreateBrush + n.CreateFont + n.CreatePen;
     };
-    EXPECT_EQ(made(after) - made(before_), after.DeleteObject - before_.DeleteObject) << "graphics objects";
+    EXPECT_EQ(made(now) - made(before_), now.DeleteObject - before_.DeleteObject) << "graphics objects";
 }
 
 void WindowTest::SetClientSize(int width, int height) {
-    const RECT outer = OuterRect(width, height);
-    SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const SIZE outer = OuterSize(width, height);
+    SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-TestSurface::TestSurface(int width, int height, COLORREF fill) {
+TestSurface::TestSurface(COLORREF fill) {
     const HDC screen = GetDC(nullptr);
     dc_ = CreateCompatibleDC(screen);
-    bitmap_ = CreateCompatibleBitmap(screen, width, height);
+    bitmap_ = CreateCompatibleBitmap(screen, kClientWidth, kClientHeight);
     ReleaseDC(nullptr, screen);
     previous_ = SelectObject(dc_, bitmap_);
     const HBRUSH brush = CreateSolidBrush(fill);
-    const RECT all{0, 0, width, height};
+    const RECT all{0, 0, kClientWidth, kClientHeight};
     FillRect(dc_, &all, brush);
     DeleteObject(brush);
 }
@@ -71,23 +63,11 @@ TestSurface::~TestSurface() {
     DeleteDC(dc_);
 }
 
-int CountPixels(HDC dc, const RECT& area, const std::function<bool(COLORREF)>& test) {
+int CountPixels(HDC dc, const RECT& area, const std::function<bool(COLORREF)>& test, const RECT* hole) {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
-            count += test(GetPixel(dc, x, y)) ? 1 : 0;
-        }
-    }
-    return count;
-}
-
-int CountPixelsOutside(HDC dc, const RECT& bounds, const RECT& hole,
-                       const std::function<bool(COLORREF)>& test) {
-    int count = 0;
-    for (int y = bounds.top; y < bounds.bottom; ++y) {
-        for (int x = bounds.left; x < bounds.right; ++x) {
-            const POINT point{x, y};
-            if (!PtInRect(&hole, point)) {
+            if (hole == nullptr || !PtInRect(hole, POINT{x, y})) {
                 count += test(GetPixel(dc, x, y)) ? 1 : 0;
             }
         }
