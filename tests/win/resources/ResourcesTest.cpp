@@ -16,6 +16,8 @@ std::string Text(unsigned id) {
     return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
+// The texts with line breaks, inner quotes, a trailing blank or a percent sign are the ones a
+// resource script gets wrong most easily.
 TEST(ResourcesTest, StringTableHoldsTheProgramsTexts) {
     EXPECT_EQ(Text(IDS_APP_TITLE), "Lexiblast");
     EXPECT_EQ(Text(IDS_WINDOW_CLASS), "MAIN");
@@ -28,9 +30,8 @@ TEST(ResourcesTest, StringTableHoldsTheProgramsTexts) {
         "Lexiblast failed to load its dictionary of words.  The dictionary should be found in a file called "
         "\"words.lst\".  Please make sure an original and uncorrputed version of this file is present in "
         "the game's working folder and try again.");
-    EXPECT_EQ(Text(IDS_STAGE3_DESCRIPTION).substr(0, 79),
-              "Zap 10 words as quickly as possible, but watch out!  Most of the \"words\" you'll");
-    EXPECT_NE(Text(IDS_STAGE6_DESCRIPTION).find("Most of the \"fakes\" you'll see"), std::string::npos);
+    EXPECT_NE(Text(IDS_STAGE3_DESCRIPTION).find("!  Most of the \"words\" you'll see"), std::string::npos);
+    EXPECT_NE(Text(IDS_STAGE6_DESCRIPTION).find("!  Most of the \"fakes\" you'll see"), std::string::npos);
     const std::string anyFifty = Text(IDS_STAGE7_DESCRIPTION);
     const std::string ending = "by reaching 50 faster. "; // with its trailing blank
     ASSERT_GT(anyFifty.size(), ending.size());
@@ -39,19 +40,13 @@ TEST(ResourcesTest, StringTableHoldsTheProgramsTexts) {
     EXPECT_NE(Text(IDS_SELECT_GAME_HINT).find("here.\n\nClick"), std::string::npos);
     EXPECT_EQ(Text(IDS_COUNT_AND_PERCENT), "%d (%d%%)");
     EXPECT_EQ(Text(IDS_CLOCK_COUNTER), "%02d:%02d:%d00");
-    EXPECT_EQ(Text(IDS_STAGE9_TITLE), "Stage 9 - Limited Infinity");
-    EXPECT_EQ(Text(IDS_NEXT_GAME_BUTTON), "&Next Game");
     EXPECT_EQ(Text(IDS_TOUR_HIGH_SCORES_HEADING), "The top ten Round Robin scores are:");
     EXPECT_FALSE(Text(IDS_CUSTOM_DESCRIPTION).empty());
-}
 
-TEST(ResourcesTest, TwentyDistinctDefaultPlayerNames) {
     std::set<std::string> names;
     for (unsigned id = IDS_PLAYER_NAME_FIRST; id <= IDS_PLAYER_NAME_LAST; ++id) {
-        const std::string name = Text(id);
-        EXPECT_FALSE(name.empty()) << id;
-        EXPECT_LT(name.size(), 256u) << id;
-        names.insert(name);
+        EXPECT_FALSE(Text(id).empty()) << id;
+        names.insert(Text(id));
     }
     EXPECT_EQ(names.size(), 20u);
 }
@@ -60,10 +55,9 @@ TEST(ResourcesTest, VersionIsOnePointZeroPointZeroPointTwo) {
     char path[MAX_PATH] = {};
     ASSERT_GT(GetModuleFileNameA(nullptr, path, MAX_PATH), 0u);
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
-    ASSERT_GT(size, 0u);
-    std::vector<char> info(size);
-    ASSERT_TRUE(GetFileVersionInfoA(path, 0, size, info.data()));
+    std::vector<char> info(GetFileVersionInfoSizeA(path, &ignored));
+    ASSERT_FALSE(info.empty());
+    ASSERT_TRUE(GetFileVersionInfoA(path, 0, static_cast<DWORD>(info.size()), info.data()));
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));

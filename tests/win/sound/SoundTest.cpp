@@ -8,23 +8,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
-#include <utility>
 #include <vector>
 
 namespace {
-
-// The facts of a wave resource of the program, read from its RIFF header.
-struct WaveFacts {
-    bool Found = false;
-    int Format = 0;
-    int Channels = 0;
-    int Rate = 0;
-    int Bits = 0;
-    double Seconds = 0.0;
-    double Peak = 0.0; // loudest sample, 0 to 1
-};
 
 std::uint32_t Little(const unsigned char* p, int bytes) {
     std::uint32_t value = 0;
@@ -32,48 +21,6 @@ std::uint32_t Little(const unsigned char* p, int bytes) {
         value = (value << 8) | p[i];
     }
     return value;
-}
-
-WaveFacts ReadWave(int id) {
-    WaveFacts facts;
-    HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), "WAVE");
-    HGLOBAL loaded = found != nullptr ? LoadResource(nullptr, found) : nullptr;
-    const auto* bytes = static_cast<const unsigned char*>(loaded != nullptr ? LockResource(loaded) : nullptr);
-    const DWORD size = found != nullptr ? SizeofResource(nullptr, found) : 0;
-    if (bytes == nullptr || size < 12 || std::memcmp(bytes, "RIFF", 4) != 0 ||
-        std::memcmp(bytes + 8, "WAVE", 4) != 0) {
-        return facts;
-    }
-    const unsigned char* data = nullptr;
-    std::uint32_t dataSize = 0;
-    for (DWORD at = 12; at + 8 <= size;) {
-        const std::uint32_t chunk = Little(bytes + at + 4, 4);
-        if (chunk > size - at - 8) {
-            return facts;
-        }
-        if (std::memcmp(bytes + at, "fmt ", 4) == 0 && chunk >= 16) {
-            facts.Format = static_cast<int>(Little(bytes + at + 8, 2));
-            facts.Channels = static_cast<int>(Little(bytes + at + 10, 2));
-            facts.Rate = static_cast<int>(Little(bytes + at + 12, 4));
-            facts.Bits = static_cast<int>(Little(bytes + at + 22, 2));
-        } else if (std::memcmp(bytes + at, "data", 4) == 0) {
-            data = bytes + at + 8;
-            dataSize = chunk;
-        }
-        at += 8 + chunk + (chunk % 2);
-    }
-    if (data == nullptr || facts.Rate <= 0 || (facts.Bits != 8 && facts.Bits != 16)) {
-        return facts;
-    }
-    facts.Found = true;
-    const int width = facts.Bits / 8;
-    facts.Seconds = static_cast<double>(dataSize / width) / facts.Rate;
-    for (std::uint32_t i = 0; i + width <= dataSize; i += width) {
-        const double sample = facts.Bits == 8 ? (data[i] - 128) / 128.0
-                                              : static_cast<std::int16_t>(Little(data + i, 2)) / 32768.0;
-        facts.Peak = std::max(facts.Peak, sample < 0 ? -sample : sample);
-    }
-    return facts;
 }
 
 TEST(SoundTest, EachEffectIsAShortMonoPcmWaveOfItsFormat) {
@@ -84,36 +31,49 @@ TEST(SoundTest, EachEffectIsAShortMonoPcmWaveOfItsFormat) {
     for (const Expected& e :
          {Expected{IDW_CORRECT, 22050, 16, 0.07}, Expected{IDW_MISTAKE, 22050, 16, 0.13},
           Expected{IDW_REFUSED_CLICK, 11025, 8, 0.16}, Expected{IDW_GAME_WON, 11025, 8, 2.9}}) {
-        const WaveFacts facts = ReadWave(e.Id);
-        ASSERT_TRUE(facts.Found) << e.Id;
-        EXPECT_EQ(facts.Format, WAVE_FORMAT_PCM) << e.Id;
-        EXPECT_EQ(facts.Channels, 1) << e.Id;
-        EXPECT_EQ(facts.Rate, e.Rate) << e.Id;
-        EXPECT_EQ(facts.Bits, e.Bits) << e.Id;
-        EXPECT_NEAR(facts.Seconds, e.Seconds, e.Seconds * 0.1) << e.Id;
-        EXPECT_GT(facts.Peak, 0.3) << e.Id << " is (nearly) silent";
+        HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(e.Id), "WAVE");
+        ASSERT_NE(found, nullptr) << e.Id;
+        const auto* wave = static_cast<const unsigned char*>(LockResource(LoadResource(nullptr, found)));
+        // A canonical header: RIFF, WAVE, a 16-byte "fmt " chunk, then the samples.
+        ASSERT_GE(SizeofResource(nullptr, found), 44u);
+        ASSERT_EQ(std::memcmp(wave, "RIFF", 4), 0);
+        ASSERT_EQ(std::memcmp(wave + 8, "WAVEfmt ", 8), 0);
+        ASSERT_EQ(std::memcmp(wave + 36, "data", 4), 0);
+        const std::uint32_t dataSize = Little(wave + 40, 4);
+        ASSERT_LE(dataSize + 44, SizeofResource(nullptr, found));
+
+        EXPECT_EQ(Little(wave + 20, 2), static_cast<std::uint32_t>(WAVE_FORMAT_PCM)) << e.Id;
+        EXPECT_EQ(Little(wave + 22, 2), 1u) << e.Id;
+        EXPECT_EQ(Little(wave + 24, 4), static_cast<std::uint32_t>(e.Rate)) << e.Id;
+        EXPECT_EQ(Little(wave + 34, 2), static_cast<std::uint32_t>(e.Bits)) << e.Id;
+        const int width = e.Bits / 8;
+        EXPECT_NEAR(static_cast<double>(dataSize / width) / e.Rate, e.Seconds, e.Seconds * 0.1) << e.Id;
+
+        double peak = 0.0;
+        for (std::uint32_t i = 0; i + width <= dataSize; i += width) {
+            const double sample = width == 1 ? (wave[44 + i] - 128) / 128.0
+                                             : static_cast<std::int16_t>(Little(wave + 44 + i, 2)) / 32768.0;
+            peak = std::max(peak, sample < 0 ? -sample : sample);
+        }
+        EXPECT_GT(peak, 0.3) << e.Id << " is (nearly) silent";
     }
 }
 
 class SoundEffectTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        SavedSound = Preferences.Sound;
-        Requests.clear();
-    }
+    void SetUp() override { Requests.clear(); }
     void TearDown() override {
         SetWavePlayer(nullptr);
-        Preferences.Sound = SavedSound;
+        Preferences.Sound = 1;
         PlaySoundA(nullptr, nullptr, 0);
     }
 
-    static void Record(int id, HINSTANCE instance) { Requests.emplace_back(id, instance); }
-
-    static std::vector<std::pair<int, HINSTANCE>> Requests;
-    std::int32_t SavedSound = 1;
+    static void Record(int id, HINSTANCE instance) {
+        Requests.push_back(id);
+        EXPECT_EQ(instance, GetModuleHandleA(nullptr));
+    }
+    static inline std::vector<int> Requests;
 };
-
-std::vector<std::pair<int, HINSTANCE>> SoundEffectTest::Requests;
 
 TEST_F(SoundEffectTest, PlaysTheProgramsOwnWaveOnlyWhenSoundIsOn) {
     SetWavePlayer(Record);
@@ -125,14 +85,25 @@ TEST_F(SoundEffectTest, PlaysTheProgramsOwnWaveOnlyWhenSoundIsOn) {
 
     Preferences.Sound = 1;
     PlaySoundEffect(IDW_MISTAKE);
-    ASSERT_EQ(Requests.size(), 1u);
-    EXPECT_EQ(Requests[0].first, IDW_MISTAKE);
-    EXPECT_EQ(Requests[0].second, GetModuleHandleA(nullptr));
+    EXPECT_EQ(Requests, std::vector<int>{IDW_MISTAKE});
 }
 
-// Top-level windows of this process that are showing.
-int VisibleWindowsOfThisProcess() {
-    int count = 0;
+TEST_F(SoundEffectTest, RequestsReturnAtOnceAndShowNothing) {
+    Preferences.Sound = 1;
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    // Each effect, the first and last twice in quick succession, and an id that has no wave.
+    for (const int id :
+         {IDW_CORRECT, IDW_CORRECT, IDW_MISTAKE, IDW_REFUSED_CLICK, IDW_GAME_WON, IDW_GAME_WON, 999}) {
+        QueryPerformanceCounter(&start);
+        PlaySoundEffect(id);
+        QueryPerformanceCounter(&end);
+        // Playing the 2.9 s fanfare through would take far longer.
+        EXPECT_LT(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart, 500.0)
+            << id;
+    }
+
+    int shown = 0; // top-level windows of this process that are showing
     EnumWindows(
         [](HWND window, LPARAM counter) CALLBACK -> BOOL {
             DWORD process = 0;
@@ -142,24 +113,8 @@ int VisibleWindowsOfThisProcess() {
             }
             return TRUE;
         },
-        reinterpret_cast<LPARAM>(&count));
-    return count;
-}
-
-TEST_F(SoundEffectTest, RequestsReturnAtOnceAndShowNothing) {
-    Preferences.Sound = 1;
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    // Each effect twice in quick succession, and an id that has no wave.
-    for (const int id :
-         {IDW_CORRECT, IDW_CORRECT, IDW_MISTAKE, IDW_REFUSED_CLICK, IDW_GAME_WON, IDW_GAME_WON, 999}) {
-        QueryPerformanceCounter(&start);
-        PlaySoundEffect(id);
-        QueryPerformanceCounter(&end);
-        const double ms = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart;
-        EXPECT_LT(ms, 500.0) << id; // playing the 2.9 s fanfare through would take far longer
-    }
-    EXPECT_EQ(VisibleWindowsOfThisProcess(), 0);
+        reinterpret_cast<LPARAM>(&shown));
+    EXPECT_EQ(shown, 0);
 }
 
 } // namespace

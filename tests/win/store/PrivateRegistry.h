@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
-#include <vector>
 
 // Gives each test a registry of its own: HKEY_CURRENT_USER is redirected to a fresh, empty key for
 // the length of the test, and that key is deleted afterwards.
@@ -21,15 +19,12 @@ protected:
                                   KEY_ALL_ACCESS, nullptr, &Root, nullptr),
                   ERROR_SUCCESS);
         ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, Root), ERROR_SUCCESS);
-        // The redirection holds: the tests' own parent key is not visible any more.
-        ASSERT_FALSE(KeyExists("Software\\LexiblastTests"));
+        ASSERT_FALSE(KeyExists("Software\\LexiblastTests")); // the redirection holds
     }
 
     void TearDown() override {
         RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-        if (Root != nullptr) {
-            RegCloseKey(Root);
-        }
+        RegCloseKey(Root);
         RegDeleteTreeA(HKEY_CURRENT_USER, Path.c_str());
         RegDeleteKeyA(HKEY_CURRENT_USER, "Software\\LexiblastTests"); // only once it is empty
     }
@@ -43,31 +38,27 @@ protected:
         return true;
     }
 
-    // Stores raw bytes under HKEY_CURRENT_USER\path, bypassing the program's own functions.
+    // Stores raw bytes, bypassing the program's own functions.
     static void StoreRaw(const char* path, const char* name, DWORD type, const void* data, DWORD size) {
         HKEY key = nullptr;
-        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE,
-                                  nullptr, &key, nullptr),
+        ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr),
                   ERROR_SUCCESS);
         EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
         RegCloseKey(key);
     }
 
-    // The type and size of a stored value; type REG_NONE when it is missing.
-    struct StoredValue {
-        DWORD Type = REG_NONE;
-        DWORD Size = 0;
-    };
-    static StoredValue Stored(const char* path, const char* name) {
-        StoredValue value;
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) == ERROR_SUCCESS) {
-            if (RegQueryValueExA(key, name, nullptr, &value.Type, nullptr, &value.Size) != ERROR_SUCCESS) {
-                value = StoredValue{};
-            }
-            RegCloseKey(key);
+    // The type of a stored value (REG_NONE when it is missing) and its size in bytes.
+    static DWORD StoredType(const char* path, const char* name, DWORD* size = nullptr) {
+        DWORD type = REG_NONE;
+        DWORD bytes = 0;
+        if (RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &bytes) !=
+            ERROR_SUCCESS) {
+            type = REG_NONE;
         }
-        return value;
+        if (size != nullptr) {
+            *size = bytes;
+        }
+        return type;
     }
 
     HKEY Root = nullptr;

@@ -5,7 +5,6 @@
 #include "store/Registry.h"
 
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace {
@@ -14,7 +13,6 @@ class StatisticsTest : public PrivateRegistry {
 protected:
     void SetUp() override {
         PrivateRegistry::SetUp();
-        SavedSettings = GameSettings;
         GameSettings = GameSettingsRecord{};
         SetGameKey(kGenericGameKey);
         SetHighScoreEntry([this](HWND, std::int32_t score) { Offered.push_back(score); });
@@ -22,33 +20,36 @@ protected:
     void TearDown() override {
         SetHighScoreEntry(nullptr);
         SetGameKey(kGenericGameKey);
-        GameSettings = SavedSettings;
+        GameSettings = GameSettingsRecord{};
         PrivateRegistry::TearDown();
     }
 
-    static std::int32_t Value(const char* key, const char* name) {
-        return ReadRegDword(HKEY_CURRENT_USER, key, name, -999999);
-    }
     static PlayerStatistics Stats(std::int32_t latest, std::int32_t played, std::int32_t won,
                                   std::int32_t average, std::int32_t best, std::int32_t worst) {
         return PlayerStatistics{latest, played, won, average, best, worst};
     }
-    static void StoreLowestEntry(const char* text) {
-        const std::string list = std::string(GameKey()) + "\\HighScores";
-        ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, list.c_str(), "Score9", text));
+    static std::int32_t Skipped(const char* key) {
+        return ReadRegDword(HKEY_CURRENT_USER, key, "GamesSkipped", -1);
     }
 
-    GameSettingsRecord SavedSettings;
     std::vector<std::int32_t> Offered;
 };
 
-TEST_F(StatisticsTest, AWonGameThenAnAbandonedOne) {
+TEST_F(StatisticsTest, GamesUpdateTheStatisticsOfTheirFamily) {
     RecordGame(EndCompleted, 120);
     EXPECT_EQ(ReadStatistics(kGenericGameKey), Stats(120, 1, 1, 120, 120, 120));
     RecordGame(EndAbandoned, -7);
     EXPECT_EQ(ReadStatistics(kGenericGameKey), Stats(-7, 2, 1, 56, 120, -7));
     RecordGame(EndTimeUp, 10);
-    EXPECT_EQ(Value(kGenericGameKey, "GamesWon"), 2);
+    EXPECT_EQ(ReadStatistics(kGenericGameKey).GamesWon, 2);
+
+    SetGameKey(kRoundRobinGameKey);
+    AddSkippedGame();
+    AddSkippedGame();
+    RecordGame(EndAbandoned, -3); // the first game of this family: best and worst alike
+    EXPECT_EQ(Skipped(kRoundRobinGameKey), 2);
+    EXPECT_EQ(ReadStatistics(kRoundRobinGameKey), Stats(-3, 1, 0, -3, -3, -3));
+    EXPECT_EQ(ReadStatistics(kGenericGameKey).GamesPlayed, 3);
 }
 
 TEST_F(StatisticsTest, TheFirstGameAfterAResetSetsBestAndWorst) {
@@ -58,34 +59,36 @@ TEST_F(StatisticsTest, TheFirstGameAfterAResetSetsBestAndWorst) {
 
     ResetStatistics();
     EXPECT_EQ(ReadStatistics(kGenericGameKey), Stats(1500, 0, 0, 0, 0, 0));
-    EXPECT_EQ(Value(kGenericGameKey, "GamesSkipped"), 0);
-
+    EXPECT_EQ(Skipped(kGenericGameKey), 0);
     RecordGame(EndAbandoned, 50);
     EXPECT_EQ(ReadStatistics(kGenericGameKey), Stats(50, 1, 0, 50, 50, 50));
-}
 
-TEST_F(StatisticsTest, EachGameFamilyKeepsItsOwnStatistics) {
-    SetGameKey(kRoundRobinGameKey);
-    AddSkippedGame();
-    AddSkippedGame();
-    RecordGame(EndAbandoned, -3);
-    EXPECT_EQ(Value(kRoundRobinGameKey, "GamesSkipped"), 2);
-    EXPECT_EQ(ReadStatistics(kRoundRobinGameKey), Stats(-3, 1, 0, -3, -3, -3));
-    EXPECT_FALSE(KeyExists(kGenericGameKey));
-
-    // The tour's start clears the stage statistics while another family is current.
-    SetGameKey(kGenericGameKey);
+    // The tour's start clears the stage statistics whichever family is current.
     ResetStatistics(kRoundRobinGameKey);
-    EXPECT_EQ(ReadStatistics(kRoundRobinGameKey).GamesPlayed, 0);
-    EXPECT_FALSE(KeyExists(kGenericGameKey));
+    EXPECT_EQ(ReadStatistics(kRoundRobinGameKey), Stats(0, 0, 0, 0, 0, 0));
+    EXPECT_EQ(ReadStatistics(kGenericGameKey).GamesPlayed, 1);
 
     EXPECT_FALSE(SetGameKey(std::string(kGameKeySize, 'k').c_str()));
     EXPECT_STREQ(GameKey(), kGenericGameKey);
-    EXPECT_TRUE(SetGameKey(std::string(kGameKeySize - 1, 'k').c_str()));
-    EXPECT_EQ(std::string(GameKey()).size(), static_cast<std::size_t>(kGameKeySize - 1));
 }
 
-TEST_F(StatisticsTest, TheTourAddsUpItsScores) {
+TEST_F(StatisticsTest, HighScoreCheckAgainstTheLowestEntry) {
+    EXPECT_FALSE(CheckHighScore(nullptr, 1)); // no stored list: the lowest default entry is 1
+    EXPECT_TRUE(CheckHighScore(nullptr, 2));
+
+    const std::string list = std::string(kGenericGameKey) + "\\HighScores";
+    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, list.c_str(), "Score9", "100"));
+    EXPECT_FALSE(CheckHighScore(nullptr, 100));
+    EXPECT_TRUE(CheckHighScore(nullptr, 101));
+    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, list.c_str(), "Score9", "not a number"));
+    EXPECT_TRUE(CheckHighScore(nullptr, 1));
+    EXPECT_EQ(Offered, (std::vector<std::int32_t>{2, 101, 1}));
+
+    SetHighScoreEntry(nullptr); // without an installed dialog the check still reports
+    EXPECT_TRUE(CheckHighScore(nullptr, 500));
+}
+
+TEST_F(StatisticsTest, TheTourAddsUpItsScoresAndOffersTheSumOnce) {
     GameSettings.RoundRobin = 1;
     SetGameKey(kRoundRobinGameKey);
     for (const std::int32_t score : {120, -5, 300}) {
@@ -93,36 +96,10 @@ TEST_F(StatisticsTest, TheTourAddsUpItsScores) {
     }
     EXPECT_EQ(GameSettings.RoundRobinScore, 415);
 
-    GameSettings.RoundRobin = 0;
-    RecordGame(EndCompleted, 1000);
-    EXPECT_EQ(GameSettings.RoundRobinScore, 415);
-}
-
-TEST_F(StatisticsTest, HighScoreCheckAgainstTheLowestEntry) {
-    // No stored list: the lowest default entry is 1.
-    EXPECT_FALSE(CheckHighScore(nullptr, 1));
-    EXPECT_TRUE(CheckHighScore(nullptr, 2));
-    EXPECT_EQ(Offered, std::vector<std::int32_t>{2});
-
-    StoreLowestEntry("100");
-    EXPECT_FALSE(CheckHighScore(nullptr, 100));
-    EXPECT_TRUE(CheckHighScore(nullptr, 101));
-    StoreLowestEntry("not a number");
-    EXPECT_TRUE(CheckHighScore(nullptr, 1));
-    EXPECT_EQ(Offered, (std::vector<std::int32_t>{2, 101, 1}));
-
-    // Without an installed dialog the check still reports.
-    SetHighScoreEntry(nullptr);
-    EXPECT_TRUE(CheckHighScore(nullptr, 500));
-}
-
-TEST_F(StatisticsTest, TheTourSumCompetesAgainstTheNineFoldDefaultAndStartsAgain) {
-    GameSettings.RoundRobin = 1;
-    SetGameKey(kRoundRobinGameKey);
+    // The sum competes against the nine-fold default and starts again from 0 either way.
     GameSettings.RoundRobinScore = 9;
     EXPECT_FALSE(CheckHighScore(nullptr, 5000));
     EXPECT_EQ(GameSettings.RoundRobinScore, 0);
-
     GameSettings.RoundRobinScore = 10;
     EXPECT_TRUE(CheckHighScore(nullptr, -5000));
     EXPECT_EQ(Offered, std::vector<std::int32_t>{10});
@@ -131,6 +108,7 @@ TEST_F(StatisticsTest, TheTourSumCompetesAgainstTheNineFoldDefaultAndStartsAgain
     // Outside the tour the sum is left alone.
     GameSettings.RoundRobin = 0;
     GameSettings.RoundRobinScore = 77;
+    RecordGame(EndCompleted, 1000);
     CheckHighScore(nullptr, 3);
     EXPECT_EQ(GameSettings.RoundRobinScore, 77);
 }
