@@ -6,8 +6,17 @@
 
 namespace {
 
-char CurrentKey[kGameKeySize] = "Software\\Quillmoor\\Lexiblast\\Generic";
-static_assert(sizeof kGenericGameKey <= kGameKeySize);
+// The key of the current game family, kGenericGameKey until a game sets another.
+struct KeyText {
+    static_assert(sizeof kGenericGameKey <= kGameKeySize);
+    char Text[kGameKeySize] = {};
+    KeyText() { std::memcpy(Text, kGenericGameKey, sizeof kGenericGameKey); }
+};
+
+char* CurrentKey() {
+    static KeyText key;
+    return key.Text;
+}
 
 } // namespace
 
@@ -19,10 +28,10 @@ bool SetGameKey(const char* key) {
     if (length >= kGameKeySize) {
         return false;
     }
-    std::memcpy(CurrentKey, key, length + 1);
+    std::memcpy(CurrentKey(), key, length + 1);
     return true;
 }
 
 const char* GameKey() {
-    return CurrentKey;
+    return CurrentKey();
 }
