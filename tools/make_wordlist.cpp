@@ -14,7 +14,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,12 +23,19 @@ namespace {
 constexpr std::size_t MaxLine = 1023; // the game skips longer lines
 
 bool ReadFile(const char* path, std::string& bytes) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    std::FILE* file = std::fopen(path, "rb");
+    if (file == nullptr) {
         return false;
     }
-    bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    bytes.clear();
+    char block[64 * 1024];
+    std::size_t got = 0;
+    while ((got = std::fread(block, 1, sizeof block, file)) > 0) {
+        bytes.append(block, got);
+    }
+    const bool ok = std::ferror(file) == 0;
+    std::fclose(file);
+    return ok;
 }
 
 // Splits at CR LF, lone LF and lone CR alike.
