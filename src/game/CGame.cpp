@@ -1,7 +1,12 @@
 #include "game/CGame.h"
 
 #include "gfx/Diagnostics.h"
+#include "resources/resource.h"
 #include "rules/Statistics.h"
+#include "sound/Sound.h"
+#include "store/GameKey.h"
+#include "store/Preferences.h"
+#include "store/Registry.h"
 
 #include <utility>
 
@@ -15,15 +20,15 @@ CGame::CGame(GameHost& host, HINSTANCE instance, Dictionary* words)
     : Instance(instance), Words(words), Host(host) {
     UndoStack.reserve(kInitialUndoCapacity);
     TakeColours();
-    Host.SetGameKey(kGenericGameKey);
-    Host.SetCurrentTitleId(kCustomTitleId);
+    SetGameKey(kGenericGameKey);
+    Host.SetCurrentTitleId(IDS_CUSTOM_TITLE);
 }
 
 CGame::~CGame() = default;
 
 void CGame::TakeColours() {
-    Buffer.TextColour = Host.ForegroundColor();
-    Buffer.SetBackgroundColour(Host.BackgroundColor());
+    Buffer.TextColour = Preferences.ForegroundColor;
+    Buffer.SetBackgroundColour(Preferences.BackgroundColor);
 }
 
 void CGame::OnIdle() {}
@@ -50,7 +55,7 @@ int CGame::OnSettingsChanged(HWND window, HDC dc) {
 }
 
 int CGame::OnTimer(HWND window, UINT timerId) {
-    if (timerId != kClockTimerId || Running == 0) {
+    if (timerId != IDT_CLOCK || Running == 0) {
         return 0;
     }
     // The count passes the limit once and never equals it again; it stops short of overflowing.
@@ -150,16 +155,16 @@ std::int32_t CGame::Score() {
 
 void CGame::OnGameOver(HWND /*window*/, int reason) {
     if (reason == EndCompleted || reason == EndTimeUp) {
-        Host.PlaySoundEffect(kGameOverWave);
+        PlaySoundEffect(IDW_GAME_WON);
     }
 }
 
 unsigned CGame::DescriptionId() {
-    return kCustomDescriptionId;
+    return IDS_CUSTOM_DESCRIPTION;
 }
 
 unsigned CGame::TitleId() {
-    return kCustomTitleId;
+    return IDS_CUSTOM_TITLE;
 }
 
 void CGame::StartTimers(HWND /*window*/) {}

@@ -11,15 +11,6 @@
 
 class Dictionary;
 
-// The application's one-second clock timer.
-inline constexpr UINT kClockTimerId = 202;
-// Wave played when a game is won or its time is up.
-inline constexpr unsigned kGameOverWave = 238;
-inline constexpr unsigned kCustomTitleId = 453;
-inline constexpr unsigned kCustomDescriptionId = 454;
-// Statistics and high scores of a game built from the settings.
-inline constexpr const char* kGenericGameKey = "Software\\Quillmoor\\Lexiblast\\Generic";
-
 // Something Undo can take back.
 class UndoRecord {
 public:
@@ -47,10 +38,11 @@ public:
     CGame& operator=(const CGame&) = delete;
 
     virtual void OnIdle();
+    // command: the menu or accelerator id; wParam and lParam: the message's own words.
     virtual int OnCommand(HWND window, int command, WPARAM wParam, LPARAM lParam);
     // Lays out first when needed, then runs a drawing pass.
     virtual int OnPaint(HWND window, HDC dc);
-    // Takes the colours again, lays out and repaints everything.
+    // Takes the colour preferences again, lays out and repaints everything.
     virtual int OnSettingsChanged(HWND window, HDC dc);
     // Counts the one-second clock and ends the game at the time limit; other timers are not handled.
     virtual int OnTimer(HWND window, UINT timerId);

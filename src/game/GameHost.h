@@ -8,15 +8,8 @@ class GameHost {
 public:
     virtual ~GameHost() = default;
 
-    // Ends the current game for reason (an EndReason).
+    // Ends the current game for reason (an EndReason): game-over operation, statistics, dialogs.
     virtual void EndGame(HWND window, int reason) = 0;
-    // The registry key, below the current user, of the game family's statistics and high scores.
-    virtual void SetGameKey(const char* key) = 0;
-    // The string id of the current game's title.
+    // The string id of the current game's title, shown in the title bar and the dialogs.
     virtual void SetCurrentTitleId(unsigned id) = 0;
-    // Plays a wave resource by id when sound effects are on.
-    virtual void PlaySoundEffect(unsigned id) = 0;
-    // The ForegroundColor and BackgroundColor preferences.
-    virtual COLORREF ForegroundColor() const = 0;
-    virtual COLORREF BackgroundColor() const = 0;
 };

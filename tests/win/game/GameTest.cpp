@@ -2,6 +2,10 @@
 
 #include "game/CGame.h"
 #include "game/GameHost.h"
+#include "resources/resource.h"
+#include "sound/Sound.h"
+#include "store/GameKey.h"
+#include "store/Preferences.h"
 
 #include <gtest/gtest.h>
 
@@ -18,19 +22,17 @@ constexpr COLORREF kGreen = RGB(0, 255, 0);
 class FakeHost : public GameHost {
 public:
     std::vector<int> endReasons;
-    std::string gameKey;
     unsigned titleId = 0;
-    std::vector<unsigned> sounds;
-    COLORREF foreground = kRed;
-    COLORREF background = kBlue;
 
     void EndGame(HWND, int reason) override { endReasons.push_back(reason); }
-    void SetGameKey(const char* key) override { gameKey = key; }
     void SetCurrentTitleId(unsigned id) override { titleId = id; }
-    void PlaySoundEffect(unsigned id) override { sounds.push_back(id); }
-    COLORREF ForegroundColor() const override { return foreground; }
-    COLORREF BackgroundColor() const override { return background; }
 };
+
+std::vector<int> gWaves;
+
+void RecordWave(int id, HINSTANCE) {
+    gWaves.push_back(id);
+}
 
 // A game that records what reaches the operations a derived game overrides.
 class RecordingGame : public CGame {
@@ -59,18 +61,28 @@ protected:
     FakeHost host;
     std::unique_ptr<RecordingGame> game;
 
+    PreferencesRecord saved = Preferences;
+
     void SetUp() override {
         WindowTest::SetUp();
+        Preferences.ForegroundColor = kRed;
+        Preferences.BackgroundColor = kBlue;
+        Preferences.Sound = 1;
+        gWaves.clear();
+        SetWavePlayer(RecordWave);
+        SetGameKey("Software\\Quillmoor\\Lexiblast\\RoundRobin");
         game = std::make_unique<RecordingGame>(host, GetModuleHandleA(nullptr), nullptr);
     }
     void TearDown() override {
         game.reset();
+        SetWavePlayer(nullptr);
+        Preferences = saved;
         WindowTest::TearDown();
     }
 };
 
 TEST_F(GameTest, TheFieldIsLaidOutOnceAfterEachResizeAndAgainForNewSettings) {
-    EXPECT_EQ(host.gameKey, "Software\\Quillmoor\\Lexiblast\\Generic");
+    EXPECT_STREQ(GameKey(), "Software\\Quillmoor\\Lexiblast\\Generic");
     EXPECT_EQ(host.titleId, 453u);
     game->OnPaint(window, nullptr);
     game->OnPaint(window, nullptr);
@@ -82,8 +94,8 @@ TEST_F(GameTest, TheFieldIsLaidOutOnceAfterEachResizeAndAgainForNewSettings) {
     EXPECT_EQ(game->layouts, 2);
 
     EXPECT_EQ(game->Buffer.TextColour, kRed);
-    host.foreground = kGreen;
-    host.background = kRed;
+    Preferences.ForegroundColor = kGreen;
+    Preferences.BackgroundColor = kRed;
     game->OnSettingsChanged(window, nullptr);
     EXPECT_EQ(game->layouts, 3);
     EXPECT_EQ(game->Buffer.TextColour, kGreen);
@@ -99,24 +111,24 @@ TEST_F(GameTest, ErasingPaintsTheWholeClientAreaInTheBackgroundColour) {
 TEST_F(GameTest, TheTimeLimitEndsTheGameAtItsTickAndNeverAgain) {
     game->TimeLimitSeconds = 50;
     for (int tick = 1; tick < 50; ++tick) {
-        ASSERT_EQ(game->OnTimer(window, kClockTimerId), 1);
+        ASSERT_EQ(game->OnTimer(window, IDT_CLOCK), 1);
     }
     EXPECT_TRUE(host.endReasons.empty());
-    game->OnTimer(window, kClockTimerId);
+    game->OnTimer(window, IDT_CLOCK);
     EXPECT_EQ(host.endReasons, std::vector<int>{4});
     for (int tick = 0; tick < 100; ++tick) {
-        game->OnTimer(window, kClockTimerId);
+        game->OnTimer(window, IDT_CLOCK);
     }
     EXPECT_EQ(host.endReasons.size(), 1u);
 
     EXPECT_EQ(game->OnTimer(window, 205), 0);
     game->Running = 0;
-    EXPECT_EQ(game->OnTimer(window, kClockTimerId), 0);
+    EXPECT_EQ(game->OnTimer(window, IDT_CLOCK), 0);
     EXPECT_EQ(game->ElapsedSeconds, 150);
 
     RecordingGame unlimited(host, nullptr, nullptr);
     for (int tick = 0; tick < 200; ++tick) {
-        unlimited.OnTimer(window, kClockTimerId);
+        unlimited.OnTimer(window, IDT_CLOCK);
     }
     EXPECT_EQ(host.endReasons.size(), 1u);
 }
@@ -151,7 +163,7 @@ TEST_F(GameTest, UndoTakesBackTheNewestRecordAndOnlyAWonGamePlaysTheGameOverWave
     for (const int reason : {1, 2, 4}) {
         game->OnGameOver(window, reason);
     }
-    EXPECT_EQ(host.sounds, (std::vector<unsigned>{238, 238}));
+    EXPECT_EQ(gWaves, (std::vector<int>{238, 238}));
     game.reset();
     EXPECT_EQ(destroyed.size(), 40u);
 }
