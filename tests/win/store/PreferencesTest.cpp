@@ -6,10 +6,15 @@
 #include <cstddef>
 #include <cstring>
 #include <string>
+#include <vector>
 
 namespace {
 
 constexpr char kKey[] = "Software\\Quillmoor\\Lexiblast";
+
+std::vector<std::int32_t> Numbers(const WindowPlacement& p) {
+    return {p.Top, p.Left, p.Width, p.Height, p.MinMax};
+}
 
 class PreferencesTest : public PrivateRegistry {
 protected:
@@ -32,21 +37,14 @@ protected:
 };
 
 TEST_F(PreferencesTest, AnEmptyRegistryGivesTheDefaults) {
-    const WindowPlacement placement = Load();
+    EXPECT_EQ(Numbers(Load()), (std::vector<std::int32_t>{0, 0, 640, 440, 0}));
     const PreferencesRecord& p = Preferences;
     EXPECT_STREQ(p.FontName, "Arial");
-    EXPECT_EQ(p.FontSize, 24);
-    EXPECT_EQ(WordFontSize, 24);
-    EXPECT_EQ(p.ColorDepth, 32);
-    EXPECT_EQ(p.GameSelection + p.CurrentGame + p.LayoutVertical, 0);
-    EXPECT_EQ(p.ForegroundColor, 0x0080FFFFu);
-    EXPECT_EQ(p.BackgroundColor, 0x00800000u);
-    EXPECT_EQ(p.ShowRulesDlg + p.ShowWelcomeDlg + p.Music + p.Timer + p.Sound, 5);
-    const std::int32_t window[] = {placement.Top, placement.Left, placement.Width, placement.Height,
-                                   placement.MinMax};
-    EXPECT_EQ(std::vector<std::int32_t>(std::begin(window), std::end(window)),
-              (std::vector<std::int32_t>{0, 0, 640, 440, 0}));
-
+    EXPECT_EQ(
+        (std::vector<std::int64_t>{p.FontSize, WordFontSize, p.ColorDepth, p.GameSelection, p.CurrentGame,
+                                   p.ForegroundColor, p.BackgroundColor, p.LayoutVertical, p.ShowRulesDlg,
+                                   p.ShowWelcomeDlg, p.Music, p.Timer, p.Sound}),
+        (std::vector<std::int64_t>{24, 24, 32, 0, 0, 0x0080FFFF, 0x00800000, 0, 1, 1, 1, 1, 1}));
     // GameNumber to RoundRobinScore, in the record's order.
     const std::int32_t factory[] = {9, 4, 1, 1, 50, 50, 50, 50, 20, 0, 1, 1, 0, 0, 0, 1, 1, 0, 0, 1, 1, 1, 0};
     static_assert(std::size(factory) == kGameSettingFieldCount);
@@ -57,47 +55,36 @@ TEST_F(PreferencesTest, AnEmptyRegistryGivesTheDefaults) {
 }
 
 TEST_F(PreferencesTest, EveryFieldSurvivesASaveAndALoad) {
-    PreferencesRecord& p = Preferences;
-    std::strcpy(p.FontName, "Comic Sans MS");
-    p.FontSize = 13;
-    p.ColorDepth = 16;
-    p.GameSelection = 7;
-    p.CurrentGame = 4;
-    p.ForegroundColor = 0xFF123456; // a non-zero top byte is kept as it is
-    p.BackgroundColor = 0x00654321;
-    p.LayoutVertical = 1;
-    p.ShowRulesDlg = p.ShowWelcomeDlg = p.Music = p.Timer = p.Sound = 0;
-    for (std::size_t i = 0; i < kGameSettingFieldCount; ++i) {
-        GameSettings.*kGameSettingFields[i].Member = 1000 + static_cast<std::int32_t>(i) * (i % 2 ? -1 : 1);
+    // A number of its own in every field, each with a non-zero top byte (kept as it is in colours).
+    constexpr std::size_t numbers = offsetof(PreferencesRecord, FontSize);
+    std::int32_t values[12];
+    static_assert(sizeof values == sizeof(PreferencesRecord) - numbers);
+    for (std::size_t i = 0; i < std::size(values); ++i) {
+        values[i] = -1000 - static_cast<std::int32_t>(i);
     }
-    const PreferencesRecord savedPreferences = Preferences;
+    std::memcpy(reinterpret_cast<char*>(&Preferences) + numbers, values, sizeof values);
+    std::strcpy(Preferences.FontName, "Comic Sans MS");
+    for (std::size_t i = 0; i < kGameSettingFieldCount; ++i) {
+        GameSettings.*kGameSettingFields[i].Member = 1000 + static_cast<std::int32_t>(i);
+    }
     const GameSettingsRecord savedSettings = GameSettings;
     SavePreferences(WindowPlacement{-20, 30, 800, 600, WindowPlacement::kMaximised});
 
     // Twelve numbers of the preferences, the face name, the settings and the placement.
-    DWORD values = 0;
+    DWORD stored = 0;
     HKEY key = nullptr;
     ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_READ, &key), ERROR_SUCCESS);
-    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &values, nullptr, nullptr,
+    RegQueryInfoKeyA(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &stored, nullptr, nullptr,
                      nullptr, nullptr);
     RegCloseKey(key);
-    EXPECT_EQ(values, 12 + 1 + kGameSettingFieldCount + 5);
+    EXPECT_EQ(stored, 12 + 1 + kGameSettingFieldCount + 5);
     EXPECT_EQ(StoredType(kKey, "FontName"), static_cast<DWORD>(REG_SZ));
 
-    const WindowPlacement placement = Load();
-    EXPECT_STREQ(Preferences.FontName, savedPreferences.FontName);
-    constexpr std::size_t numbers = offsetof(PreferencesRecord, FontSize);
-    EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&Preferences) + numbers,
-                          reinterpret_cast<const char*>(&savedPreferences) + numbers,
-                          sizeof Preferences - numbers),
-              0);
+    EXPECT_EQ(Numbers(Load()), (std::vector<std::int32_t>{-20, 30, 800, 600, 2}));
+    EXPECT_STREQ(Preferences.FontName, "Comic Sans MS");
+    EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&Preferences) + numbers, values, sizeof values), 0);
     EXPECT_TRUE(GameSettings == savedSettings);
-    EXPECT_EQ(placement.Top, -20);
-    EXPECT_EQ(placement.Left, 30);
-    EXPECT_EQ(placement.Width, 800);
-    EXPECT_EQ(placement.Height, 600);
-    EXPECT_EQ(placement.MinMax, 2);
-    EXPECT_EQ(WordFontSize, 13);
+    EXPECT_EQ(WordFontSize, -1000);
 }
 
 TEST_F(PreferencesTest, OddStoredValuesFallBackOneByOne) {

@@ -23,9 +23,13 @@ TEST_F(RegistryTest, ReadsOfAMissingKeyFallBackAndWritesCreateTheWholePath) {
     DWORD size = 0;
     EXPECT_EQ(StoredType(kKey, "Score", &size), static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(size, 4u);
-    EXPECT_TRUE(WriteRegString(HKEY_CURRENT_USER, "Software\\Elsewhere\\Deep", "Name", "Tahoma"));
+    // The empty string is stored as its terminator alone and reads back as itself.
+    EXPECT_TRUE(WriteRegString(HKEY_CURRENT_USER, "Software\\Elsewhere\\Deep", "Name", ""));
+    EXPECT_EQ(StoredType("Software\\Elsewhere\\Deep", "Name", &size), static_cast<DWORD>(REG_SZ));
+    EXPECT_EQ(size, 1u);
+    std::strcpy(buffer, "leftover");
     EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, "Software\\Elsewhere\\Deep", "Name", buffer, sizeof buffer));
-    EXPECT_STREQ(buffer, "Tahoma");
+    EXPECT_STREQ(buffer, "");
 }
 
 TEST_F(RegistryTest, ValuesOfAnotherTypeOrSizeAreNotAccepted) {
@@ -44,16 +48,12 @@ TEST_F(RegistryTest, ValuesOfAnotherTypeOrSizeAreNotAccepted) {
 }
 
 TEST_F(RegistryTest, StringsThatDoNotFitAreRefusedWithoutOverrun) {
-    // The buffer under test is the first 256 bytes; the guard bytes after it must stay untouched.
-    char memory[256 + 16];
-    std::memset(memory, '#', sizeof memory);
-    const std::string guards(16, '#');
-    char* buffer = memory;
-
+    // The buffer under test is the first 256 bytes; the 16 guard bytes after it must stay untouched.
+    char buffer[256 + 16];
+    std::memset(buffer, '#', sizeof buffer);
     ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, kKey, "Long", std::string(300, 'x').c_str()));
     EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "Long", buffer, 256));
     EXPECT_EQ(buffer[0], '\0');
-
     ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, kKey, "Exact", std::string(255, 'e').c_str()));
     EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kKey, "Exact", buffer, 256));
     EXPECT_EQ(std::string(buffer), std::string(255, 'e'));
@@ -67,21 +67,11 @@ TEST_F(RegistryTest, StringsThatDoNotFitAreRefusedWithoutOverrun) {
     EXPECT_STREQ(buffer, "uuu");
     EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "UnterminatedFull", buffer, 256));
     EXPECT_EQ(buffer[0], '\0');
-    EXPECT_EQ(std::string(memory + 256, 16), guards);
+    EXPECT_EQ(std::string(buffer + 256, 16), std::string(16, '#'));
 
-    memory[0] = '#'; // no room at all, not even for the zero
+    buffer[0] = '#'; // no room at all, not even for the zero
     EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "Unterminated", buffer, 0));
-    EXPECT_EQ(memory[0], '#');
-}
-
-TEST_F(RegistryTest, TheEmptyStringIsStoredAsItsTerminatorAlone) {
-    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, kKey, "Empty", ""));
-    DWORD size = 0;
-    EXPECT_EQ(StoredType(kKey, "Empty", &size), static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(size, 1u);
-    char buffer[16] = "leftover";
-    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kKey, "Empty", buffer, sizeof buffer));
-    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(buffer[0], '#');
 }
 
 } // namespace

@@ -24,10 +24,6 @@ protected:
         PrivateRegistry::TearDown();
     }
 
-    static PlayerStatistics Stats(std::int32_t latest, std::int32_t played, std::int32_t won,
-                                  std::int32_t average, std::int32_t best, std::int32_t worst) {
-        return PlayerStatistics{latest, played, won, average, best, worst};
-    }
     static std::int32_t Skipped(const char* key) {
         return ReadRegDword(HKEY_CURRENT_USER, key, "GamesSkipped", -1);
     }
@@ -35,37 +31,32 @@ protected:
     std::vector<std::int32_t> Offered;
 };
 
-TEST_F(StatisticsTest, GamesUpdateTheStatisticsOfTheirFamily) {
+TEST_F(StatisticsTest, GamesSkipsAndResetsUpdateTheStatisticsOfTheirFamily) {
     RecordGame(EndCompleted, 120);
-    EXPECT_EQ(ReadStatistics(kGenericGameKey), Stats(120, 1, 1, 120, 120, 120));
+    EXPECT_EQ(ReadStatistics(kGenericGameKey), (PlayerStatistics{120, 1, 1, 120, 120, 120}));
     RecordGame(EndAbandoned, -7);
-    EXPECT_EQ(ReadStatistics(kGenericGameKey), Stats(-7, 2, 1, 56, 120, -7));
+    EXPECT_EQ(ReadStatistics(kGenericGameKey), (PlayerStatistics{-7, 2, 1, 56, 120, -7}));
     RecordGame(EndTimeUp, 10);
     EXPECT_EQ(ReadStatistics(kGenericGameKey).GamesWon, 2);
+    AddSkippedGame();
+    ResetStatistics();
+    EXPECT_EQ(ReadStatistics(kGenericGameKey), (PlayerStatistics{10, 0, 0, 0, 0, 0}));
+    EXPECT_EQ(Skipped(kGenericGameKey), 0);
+    RecordGame(EndAbandoned, 50); // the first game after a reset: best and worst alike
+    EXPECT_EQ(ReadStatistics(kGenericGameKey), (PlayerStatistics{50, 1, 0, 50, 50, 50}));
 
     SetGameKey(kRoundRobinGameKey);
     AddSkippedGame();
     AddSkippedGame();
-    RecordGame(EndAbandoned, -3); // the first game of this family: best and worst alike
+    RecordGame(EndAbandoned, -3); // the first game of this family, over the missing-value defaults
     EXPECT_EQ(Skipped(kRoundRobinGameKey), 2);
-    EXPECT_EQ(ReadStatistics(kRoundRobinGameKey), Stats(-3, 1, 0, -3, -3, -3));
-    EXPECT_EQ(ReadStatistics(kGenericGameKey).GamesPlayed, 3);
-}
-
-TEST_F(StatisticsTest, TheFirstGameAfterAResetSetsBestAndWorst) {
-    RecordGame(EndCompleted, 1500);
-    EXPECT_EQ(ReadStatistics(kGenericGameKey), Stats(1500, 1, 1, 1500, 1500, 1500));
-    AddSkippedGame();
-
-    ResetStatistics();
-    EXPECT_EQ(ReadStatistics(kGenericGameKey), Stats(1500, 0, 0, 0, 0, 0));
-    EXPECT_EQ(Skipped(kGenericGameKey), 0);
-    RecordGame(EndAbandoned, 50);
-    EXPECT_EQ(ReadStatistics(kGenericGameKey), Stats(50, 1, 0, 50, 50, 50));
+    EXPECT_EQ(ReadStatistics(kRoundRobinGameKey), (PlayerStatistics{-3, 1, 0, -3, -3, -3}));
+    EXPECT_EQ(ReadStatistics(kGenericGameKey).GamesPlayed, 1);
 
     // The tour's start clears the stage statistics whichever family is current.
+    SetGameKey(kGenericGameKey);
     ResetStatistics(kRoundRobinGameKey);
-    EXPECT_EQ(ReadStatistics(kRoundRobinGameKey), Stats(0, 0, 0, 0, 0, 0));
+    EXPECT_EQ(ReadStatistics(kRoundRobinGameKey), (PlayerStatistics{-3, 0, 0, 0, 0, 0}));
     EXPECT_EQ(ReadStatistics(kGenericGameKey).GamesPlayed, 1);
 
     EXPECT_FALSE(SetGameKey(std::string(kGameKeySize, 'k').c_str()));
