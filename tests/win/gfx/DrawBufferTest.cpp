@@ -6,34 +6,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 
 namespace {
 
-constexpr COLORREF kBlack = RGB(0, 0, 0);
-constexpr COLORREF kWhite = RGB(255, 255, 255);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
-constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
-
-std::string Text(const RECT& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
-}
-
-auto Not(COLORREF colour) {
-    return [colour](COLORREF c) { return c != colour; };
-}
-
-class DrawBufferTest : public WindowTest {
+class DrawBufferTest : public BufferTest {
 protected:
-    std::unique_ptr<CDrawBuffer> buffer = std::make_unique<CDrawBuffer>();
-
-    void TearDown() override {
-        buffer.reset();
-        WindowTest::TearDown();
-    }
     COLORREF Pixel(int x, int y) const { return GetPixel(buffer->MemoryDC, x, y); }
     // A pass on the window's own device context over a background of this colour.
     void BeginOn(COLORREF background) {
@@ -63,7 +41,10 @@ TEST_F(DrawBufferTest, TheBitmapIsMadeAtTheFirstPassAndReplacedOnlyByAResizeToAn
 }
 
 TEST_F(DrawBufferTest, TheDirtyBoxGrowsToTheBoundsOfWhatWasDrawnAndRestartsAtEachCopy) {
-    buffer->BeginDraw(window, nullptr);
+    BeginOn(kBlue);
+    EXPECT_EQ(Text(buffer->Dirty), "0,0,320,240");
+    EXPECT_EQ(CountPixels(buffer->MemoryDC, kClient, Not(kBlue)), 0);
+    buffer->Flush(nullptr);
     buffer->AddDirty(10, 20, 30, 40);
     EXPECT_EQ(Text(buffer->Dirty), "20,10,40,30");
     buffer->FillArea(RECT{50, 5, 60, 8}, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
@@ -73,25 +54,17 @@ TEST_F(DrawBufferTest, TheDirtyBoxGrowsToTheBoundsOfWhatWasDrawnAndRestartsAtEac
     EXPECT_EQ(Text(buffer->Dirty), "3,2,101,91");
     buffer->Flush(nullptr);
     EXPECT_EQ(Text(buffer->Dirty), "320,240,0,0");
-    buffer->EndDraw(nullptr);
-}
 
-TEST_F(DrawBufferTest, ErasingFillsWithTheLatestBackgroundAndIgnoresEmptyRectangles) {
-    BeginOn(kBlue);
-    EXPECT_EQ(Text(buffer->Dirty), "0,0,320,240");
-    EXPECT_EQ(CountPixels(buffer->MemoryDC, kClient, Not(kBlue)), 0);
-    buffer->Flush(nullptr);
+    // Empty rectangles are not erased; an erase takes the latest background colour.
     buffer->SetBackgroundColour(kRed);
-    const RECT flat{10, 50, 100, 50};
-    const RECT backwards{100, 10, 10, 60};
+    const RECT flat{10, 150, 100, 150}, backwards{100, 110, 10, 160}, part{200, 150, 260, 200};
     buffer->EraseBackground(&flat);
     buffer->EraseBackground(&backwards);
     EXPECT_EQ(Text(buffer->Dirty), "320,240,0,0");
-    const RECT part{10, 20, 30, 40};
     buffer->EraseBackground(&part);
+    EXPECT_EQ(Text(buffer->Dirty), "200,150,260,200");
     EXPECT_EQ(CountPixels(buffer->MemoryDC, part, Not(kRed)), 0);
-    EXPECT_EQ(CountPixels(buffer->MemoryDC, kClient, Not(kBlue), &part), 0);
-    EXPECT_EQ(Text(buffer->Dirty), "10,20,30,40");
+    EXPECT_EQ(CountPixels(buffer->MemoryDC, RECT{0, 110, kClientWidth, kClientHeight}, Not(kBlue), &part), 0);
     buffer->EndDraw(nullptr);
 }
 
@@ -117,21 +90,47 @@ TEST_F(DrawBufferTest, APassCopiesOnlyItsDirtyBoxAndLeavesTheCallersContextAlone
     EXPECT_EQ(CountPixels(untouched.Dc(), kClient, Not(kGreen)), 0);
 }
 
-TEST_F(DrawBufferTest, TextStaysInsideItsRectangleAndMeasuringDrawsNothing) {
+TEST_F(DrawBufferTest, RoundedCornersAreASixthOfTheWidth) {
+    BeginOn(kBlack);
+    const GdiObject<HPEN> pen(CountedCreatePen(PS_SOLID, 1, kRed));
+    const HGDIOBJ hollow = GetStockObject(HOLLOW_BRUSH);
+    buffer->DrawRoundRect(10, 10, 40, 70, hollow, pen.Get());   // 60 wide: corners of 10
+    buffer->DrawRoundRect(10, 100, 40, 105, pen.Get(), hollow); // 5 wide: square corners
+    buffer->EndDraw(nullptr);
+    // The corner pixels stay black, and the right edge is left out.
+    EXPECT_TRUE(Pixel(10, 10) == kBlack && Pixel(11, 10) == kBlack && Pixel(40, 25) == kBlack);
+    EXPECT_TRUE(Pixel(15, 10) == kRed && Pixel(10, 15) == kRed && Pixel(100, 10) == kRed);
+}
+
+TEST_F(DrawBufferTest, TextKeepsToItsRectangleFontAndColoursAndMeasuringDrawsNothing) {
+    EXPECT_EQ(buffer->MakeFont(12, "Arial", 0, 0), nullptr); // no bitmap yet
+    RECT nowhere{0, 0, 100, 20};
+    EXPECT_EQ(buffer->DrawString("word", nowhere, kWhite, kBlack, nullptr, 0), 0);
+
     buffer->TextColour = kRed;
     BeginOn(kBlack);
-    const GdiObject<HFONT> font(buffer->MakeFont(20, "Arial", FontBold, FF_SWISS));
+    const GdiObject<HFONT> font(
+        buffer->MakeFont(18, "Arial", FontBold | FontItalic | FontStrikeOut, FF_SWISS));
+    LOGFONTA description{};
+    ASSERT_NE(GetObjectA(font.Get(), sizeof description, &description), 0);
+    EXPECT_EQ(description.lfHeight, -MulDiv(18, GetDeviceCaps(buffer->MemoryDC, LOGPIXELSY), 72));
+    EXPECT_TRUE(description.lfWeight == 700 && description.lfItalic && !description.lfUnderline &&
+                description.lfStrikeOut);
     const HGDIOBJ fontBefore = GetCurrentObject(buffer->MemoryDC, OBJ_FONT);
     const RECT box{40, 40, 280, 120};
     RECT area = box;
     EXPECT_GT(buffer->DrawString("Lexiblast", area, kWhite, kBlack, font.Get(),
                                  DT_CENTER | DT_VCENTER | DT_SINGLELINE),
               10);
-    EXPECT_GT(CountPixels(buffer->MemoryDC, box, [](COLORREF c) { return c == kWhite; }), 50);
+    EXPECT_GT(CountPixels(buffer->MemoryDC, box, Is(kWhite)), 50);
     EXPECT_EQ(CountPixels(buffer->MemoryDC, kClient, Not(kBlack), &box), 0);
     EXPECT_EQ(GetCurrentObject(buffer->MemoryDC, OBJ_FONT), fontBefore);
     EXPECT_EQ(GetTextColor(buffer->MemoryDC), kRed);
     EXPECT_EQ(GetBkMode(buffer->MemoryDC), OPAQUE);
+    const GdiObject<HFONT> unknown(buffer->MakeFont(18, "No Such Face Anywhere", 0, FF_SWISS));
+    RECT top{10, 0, 300, 38};
+    buffer->DrawWrappedColoured("still drawn", top, kWhite, kBlack, unknown.Get());
+    EXPECT_GT(CountPixels(buffer->MemoryDC, top, Not(kBlack)), 0);
 
     buffer->Flush(nullptr);
     RECT wide{10, 150, 300, 150};
@@ -140,42 +139,6 @@ TEST_F(DrawBufferTest, TextStaysInsideItsRectangleAndMeasuringDrawsNothing) {
     EXPECT_GE(buffer->MeasureText("zap the words", narrow, font.Get()), 2 * line);
     EXPECT_EQ(Text(buffer->Dirty), Text(RECT{10, 150, std::max(wide.right, narrow.right), narrow.bottom}));
     EXPECT_EQ(CountPixels(buffer->MemoryDC, RECT{0, 125, kClientWidth, kClientHeight}, Not(kBlack)), 0);
-    buffer->EndDraw(nullptr);
-}
-
-TEST_F(DrawBufferTest, RoundedCornersAreASixthOfTheWidth) {
-    BeginOn(kBlack);
-    const GdiObject<HPEN> pen(CountedCreatePen(PS_SOLID, 1, kRed));
-    const HGDIOBJ hollow = GetStockObject(HOLLOW_BRUSH);
-    buffer->DrawRoundRect(10, 10, 40, 70, hollow, pen.Get());   // 60 wide: corners of 10
-    buffer->DrawRoundRect(10, 100, 40, 105, pen.Get(), hollow); // 5 wide: square corners
-    buffer->EndDraw(nullptr);
-    EXPECT_EQ(Pixel(10, 10), kBlack);
-    EXPECT_EQ(Pixel(11, 10), kBlack);
-    EXPECT_EQ(Pixel(15, 10), kRed);
-    EXPECT_EQ(Pixel(10, 15), kRed);
-    EXPECT_EQ(Pixel(40, 25), kBlack);
-    EXPECT_EQ(Pixel(100, 10), kRed);
-}
-
-TEST_F(DrawBufferTest, FontsFollowTheStyleBitsAndAnUnknownFaceStillDraws) {
-    EXPECT_EQ(buffer->MakeFont(12, "Arial", 0, 0), nullptr); // no bitmap yet
-    RECT area{0, 0, 100, 20};
-    EXPECT_EQ(buffer->DrawString("word", area, kWhite, kBlack, nullptr, 0), 0);
-
-    BeginOn(kBlack);
-    const GdiObject<HFONT> styled(
-        buffer->MakeFont(18, "Arial", FontBold | FontItalic | FontStrikeOut, FF_SWISS));
-    LOGFONTA description{};
-    ASSERT_NE(GetObjectA(styled.Get(), sizeof description, &description), 0);
-    EXPECT_EQ(description.lfHeight, -MulDiv(18, GetDeviceCaps(buffer->MemoryDC, LOGPIXELSY), 72));
-    EXPECT_TRUE(description.lfWeight == 700 && description.lfItalic && !description.lfUnderline &&
-                description.lfStrikeOut);
-
-    const GdiObject<HFONT> unknown(buffer->MakeFont(18, "No Such Face Anywhere", 0, FF_SWISS));
-    RECT box{10, 10, 300, 60};
-    buffer->DrawWrappedColoured("still drawn", box, kWhite, kBlack, unknown.Get());
-    EXPECT_GT(CountPixels(buffer->MemoryDC, box, Not(kBlack)), 0);
     buffer->EndDraw(nullptr);
 }
 
