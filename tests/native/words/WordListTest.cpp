@@ -13,14 +13,6 @@
 
 namespace {
 
-std::string Lines(const std::vector<std::string>& words) {
-    std::string bytes;
-    for (const std::string& word : words) {
-        bytes += word + "\r\n";
-    }
-    return bytes;
-}
-
 // count distinct words of length letters beginning with first; the rest spells a serial number
 // with digits.
 std::vector<std::string> Words(char first, int length, int count, const std::string& digits = "abcdefghij") {
@@ -60,10 +52,14 @@ protected:
         std::fclose(f);
         return List.Load(file.c_str());
     }
-    // The words, sorted, one per CR LF line.
-    bool LoadSorted(std::vector<std::string> words) {
-        std::sort(words.begin(), words.end());
-        return Load(Lines(words));
+    // The words one per CR LF line, sorted first unless asked not to.
+    bool LoadLines(std::vector<std::string> words, bool sort = true) {
+        std::sort(words.begin(), sort ? words.end() : words.begin()); // or an empty range
+        std::string bytes;
+        for (const std::string& word : words) {
+            bytes += word + "\r\n";
+        }
+        return Load(bytes);
     }
     int Count() const { return List.LetterTotals[26]; }
     bool Has(const std::string& word) const {
@@ -116,7 +112,7 @@ TEST_F(WordListTest, NeedsAWordBeginningWithAOrS) {
 
 TEST_F(WordListTest, FilesWordsByLengthWithTheLongestTogether) {
     const std::string z21(21, 'z'), z22 = "z" + std::string(21, 'b'), z26 = "zz" + std::string(24, 'a');
-    ASSERT_TRUE(Load(Lines({"ant", "ape", "bee", "cheetah", "zebra", z21, z26, z22})));
+    ASSERT_TRUE(LoadLines({"ant", "ape", "bee", "cheetah", "zebra", z21, z26, z22}, false));
     EXPECT_EQ(List.Index.LengthBuckets[2].Count, 3);
     const StringList& longest = List.Index.LengthBuckets[20]; // 21 appended, 22 and more in order
     ASSERT_EQ(longest.Count, 3);
@@ -124,7 +120,7 @@ TEST_F(WordListTest, FilesWordsByLengthWithTheLongestTogether) {
 }
 
 TEST_F(WordListTest, SmallLettersAreScannedIgnoringCaseLargeOnesBisectedExactly) {
-    ASSERT_TRUE(Load(Lines({"ant", "cab", "cat", "cow"})));
+    ASSERT_TRUE(LoadLines({"ant", "cab", "cat", "cow"}));
     for (const char* word : {"cat", "Cat", "c t", "C W"}) {
         EXPECT_EQ(List.IsWord(word), 3) << word;
     }
@@ -134,7 +130,7 @@ TEST_F(WordListTest, SmallLettersAreScannedIgnoringCaseLargeOnesBisectedExactly)
 
     std::vector<std::string> words = Words('c', 5, 64);
     words.insert(words.end(), {"ant", "cat", "ca\xE9", "cz"});
-    ASSERT_TRUE(LoadSorted(words));
+    ASSERT_TRUE(LoadLines(words));
     for (const std::string& word : words) {
         EXPECT_TRUE(Has(word)) << word;
     }
@@ -148,14 +144,14 @@ TEST_F(WordListTest, SortsALetterThatIsOutOfOrder) {
     std::vector<std::string> words = Words('s', 5, 100); // bisected, so order matters
     words.push_back("Sun");
     std::reverse(words.begin(), words.end());
-    ASSERT_TRUE(Load(Lines(words)));
+    ASSERT_TRUE(LoadLines(words, false));
     EXPECT_TRUE(std::all_of(words.begin(), words.end(), [&](const std::string& word) { return Has(word); }));
     EXPECT_FALSE(Has("sun"));
     EXPECT_EQ(List.Index.LengthBuckets[4].Count, 100);
 }
 
 TEST_F(WordListTest, AtRandomMovesOnWhenALetterHasNoShortWord) {
-    ASSERT_TRUE(LoadSorted({"aardvark", "bee"}));
+    ASSERT_TRUE(LoadLines({"aardvark", "bee"}));
     for (int i = 0; i < 50; ++i) {
         EXPECT_STREQ(List.PickAny(4)->Chars, "bee");
     }
@@ -166,7 +162,7 @@ TEST_F(WordListTest, AtRandomMovesOnWhenALetterHasNoShortWord) {
     for (char letter = 'a'; letter <= 'z'; ++letter) {
         words.push_back(std::string(8, letter));
     }
-    ASSERT_TRUE(LoadSorted(words));
+    ASSERT_TRUE(LoadLines(words));
     EXPECT_EQ(List.PickAny(4)->Length, 8);
 }
 
@@ -182,7 +178,7 @@ protected:
                 words.insert(words.end(), some.begin(), some.end());
             }
         }
-        ASSERT_TRUE(LoadSorted(words));
+        ASSERT_TRUE(LoadLines(words));
         SeedRandom(2024);
     }
 
@@ -241,7 +237,7 @@ protected:
                 }
             }
         }
-        ASSERT_TRUE(LoadSorted(words));
+        ASSERT_TRUE(LoadLines(words));
         SeedRandom(77);
     }
 

@@ -6,7 +6,6 @@
 
 #include <set>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -38,20 +37,6 @@ TEST(ResourcesTest, StringTableHoldsTheProgramsTexts) {
         names.insert(Text(id));
     }
     EXPECT_TRUE(names.size() == 20 && names.count("") == 0);
-}
-
-TEST(ResourcesTest, VersionIsOnePointZeroPointZeroPointTwo) {
-    char path[MAX_PATH] = {};
-    ASSERT_GT(GetModuleFileNameA(nullptr, path, MAX_PATH), 0u);
-    DWORD ignored = 0;
-    std::vector<char> info(GetFileVersionInfoSizeA(path, &ignored));
-    ASSERT_FALSE(info.empty());
-    ASSERT_TRUE(GetFileVersionInfoA(path, 0, static_cast<DWORD>(info.size()), info.data()));
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT length = 0;
-    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
-    EXPECT_EQ(fixed->dwFileVersionLS, 0x00000002u);
 }
 
 } // namespace

@@ -71,7 +71,9 @@ protected:
     static inline std::vector<int> Requests;
 };
 
-TEST_F(SoundEffectTest, PlaysTheProgramsOwnWaveOnlyWhenSoundIsOn) {
+// A request that waited for its wave, or for a message box about a missing one, would take far longer
+// than half a second.
+TEST_F(SoundEffectTest, PlaysTheProgramsOwnWaveOnlyWhenSoundIsOnAndReturnsAtOnce) {
     SetWavePlayer(Record);
     Preferences.Sound = 0;
     for (const int id : {IDW_CORRECT, IDW_MISTAKE, IDW_REFUSED_CLICK, IDW_GAME_WON}) {
@@ -81,10 +83,8 @@ TEST_F(SoundEffectTest, PlaysTheProgramsOwnWaveOnlyWhenSoundIsOn) {
     Preferences.Sound = 1;
     PlaySoundEffect(IDW_MISTAKE);
     EXPECT_EQ(Requests, std::vector<int>{IDW_MISTAKE});
-}
 
-// A request that waited for its wave, or for a message box about a missing one, would take far longer.
-TEST_F(SoundEffectTest, RequestsReturnAtOnce) {
+    SetWavePlayer(nullptr);
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     // Each effect, the first and last twice in quick succession, and an id that has no wave.
