@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -12,13 +13,8 @@ constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
 constexpr std::int32_t kMin = std::numeric_limits<std::int32_t>::min();
 
 TEST(StatisticsTest, EachGameUpdatesCountsAverageBestAndWorst) {
-    struct Case {
-        PlayerStatistics Before;
-        std::int32_t Score;
-        int Reason;
-        PlayerStatistics After;
-    };
-    const Case cases[] = {
+    // Before, score, end reason, after.
+    const std::tuple<PlayerStatistics, std::int32_t, int, PlayerStatistics> cases[] = {
         // Without an earlier game (none stored, a reset, a damaged count below zero) neither the
         // missing-value defaults nor stale values may stand, and nothing is divided by zero.
         {{}, 1500, EndCompleted, {1500, 1, 1, 1500, 1500, 1500}},
@@ -36,8 +32,8 @@ TEST(StatisticsTest, EachGameUpdatesCountsAverageBestAndWorst) {
         {{0, kMax, 0, kMin, 0, 0}, kMin, EndAbandoned, {kMin, kMax, 0, kMin, 0, kMin}},
         {{0, 1, 0, kMax, 0, 0}, kMin, EndAbandoned, {kMin, 2, 0, 0, 0, kMin}},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(StatisticsAfterGame(c.Before, c.Score, c.Reason), c.After) << &c - cases;
+    for (const auto& [before, score, reason, after] : cases) {
+        EXPECT_EQ(StatisticsAfterGame(before, score, reason), after) << score;
     }
     EXPECT_EQ(AddClamped(kMax, 1), kMax);
     EXPECT_EQ(AddClamped(kMin, -1), kMin);
