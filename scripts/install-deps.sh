@@ -18,6 +18,13 @@ done
 
 if [ ${#missing[@]} -gt 0 ]; then
   export DEBIAN_FRONTEND=noninteractive
-  apt-get update
-  apt-get install -y --no-install-recommends "${missing[@]}"
+  # A mirror that hiccups once should not fail the whole run: try three times.
+  for attempt in 1 2 3; do
+    if apt-get update && apt-get install -y --no-install-recommends "${missing[@]}"; then
+      exit 0
+    fi
+    echo "apt-get failed (attempt $attempt of 3)" >&2
+    sleep $((attempt * 10))
+  done
+  exit 1
 fi
