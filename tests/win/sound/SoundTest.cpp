@@ -1,6 +1,7 @@
 #include "sound/Sound.h"
 #include "resources/resource.h"
 #include "store/Preferences.h"
+#include "support/ImportHook.h"
 
 #include <windows.h>
 
@@ -96,6 +97,31 @@ TEST_F(SoundEffectTest, PlaysTheProgramsOwnWaveOnlyWhenSoundIsOnAndReturnsAtOnce
         EXPECT_LT(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart, 500.0)
             << id;
     }
+}
+
+struct PlaySoundCall {
+    LPCSTR Name;
+    HMODULE Module;
+    DWORD Flags;
+};
+std::vector<PlaySoundCall> PlaySoundCalls;
+BOOL WINAPI SpyPlaySound(LPCSTR name, HMODULE module, DWORD flags) {
+    PlaySoundCalls.push_back({name, module, flags});
+    return TRUE;
+}
+
+// The wave is the program's resource by number, played in the background, with no system sound in
+// its place and no wait for a busy device.
+TEST(PlayWaveTest, AsksForTheResourceAsynchronouslyWithoutDefaultOrWait) {
+    ImportHook hook("winmm.dll", "PlaySoundA", SpyPlaySound);
+    ASSERT_TRUE(hook.Installed());
+    PlaySoundCalls.clear();
+    PlayWave(238, GetModuleHandleA(nullptr));
+    ASSERT_EQ(PlaySoundCalls.size(), 1u);
+    EXPECT_EQ(PlaySoundCalls[0].Name, MAKEINTRESOURCEA(238));
+    EXPECT_EQ(PlaySoundCalls[0].Module, GetModuleHandleA(nullptr));
+    // SND_RESOURCE (0x40004), SND_ASYNC (1), SND_NODEFAULT (2), SND_NOWAIT (0x2000) and nothing else.
+    EXPECT_EQ(PlaySoundCalls[0].Flags, 0x00042007u);
 }
 
 } // namespace

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <vector>
+
+// Puts a replacement in place of a system function for as long as the hook lives, by rewriting the
+// test executable's import address table. The program's code is linked into the test executable,
+// so every call it makes to that function arrives at the replacement with its real arguments;
+// Original() reaches the system's own function.
+//
+//     static BOOL WINAPI SpyPlaySound(LPCSTR name, HMODULE module, DWORD flags) { ... }
+//     ImportHook hook("winmm.dll", "PlaySoundA", SpyPlaySound);
+template <typename Function>
+class ImportHook {
+public:
+    ImportHook(const char* dll, const char* name, Function replacement) {
+        const HMODULE module = GetModuleHandleA(dll);
+        real_ = (module != nullptr)
+                    ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+                    : nullptr;
+        if (real_ != nullptr) {
+            ForEachSlot([&](void** slot) {
+                if (*slot == reinterpret_cast<void*>(real_)) {
+                    Write(slot, reinterpret_cast<void*>(replacement));
+                    slots_.push_back(slot);
+                }
+            });
+        }
+    }
+    ~ImportHook() {
+        for (void** slot : slots_) {
+            Write(slot, reinterpret_cast<void*>(real_));
+        }
+    }
+    ImportHook(const ImportHook&) = delete;
+    ImportHook& operator=(const ImportHook&) = delete;
+
+    // False when the executable does not import the function: nothing would be observed.
+    bool Installed() const { return !slots_.empty(); }
+    Function Original() const { return real_; }
+
+private:
+    template <typename Visit>
+    static void ForEachSlot(Visit visit) {
+        auto* const base = reinterpret_cast<std::uint8_t*>(GetModuleHandleA(nullptr));
+        const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+        const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+        const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+        if (imports.VirtualAddress == 0) {
+            return;
+        }
+        for (auto* entry = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress);
+             entry->Name != 0; ++entry) {
+            for (auto* thunk = reinterpret_cast<IMAGE_THUNK_DATA*>(base + entry->FirstThunk);
+                 thunk->u1.Function != 0; ++thunk) {
+                visit(reinterpret_cast<void**>(&thunk->u1.Function));
+            }
+        }
+    }
+    static void Write(void** slot, void* value) {
+        DWORD was = 0;
+        VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &was);
+        *slot = value;
+        VirtualProtect(slot, sizeof *slot, was, &was);
+    }
+
+    Function real_ = nullptr;
+    std::vector<void**> slots_;
+};
