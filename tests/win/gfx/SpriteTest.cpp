@@ -118,6 +118,21 @@ TEST_F(SpriteTest, FontsShrinkToFitTheirBoxButNeverBelowFourPoints) {
     EXPECT_EQ(unplaced.Rect.right, buffer->TextWidth("zap", unplaced.Font) + 6);
 }
 
+TEST_F(SpriteTest, FitToTextGivesASingleLineTextABoxOneLineTall) {
+    WordSprite powerUp(kWhite), word(kWhite);
+    for (WordSprite* sprite : {&powerUp, &word}) {
+        sprite->FontSize = 24;
+    }
+    powerUp.SetText("<+100 points>");
+    word.SetText("zap");
+    powerUp.FitToText(*buffer, 1);
+    word.FitToText(*buffer, 1);
+    EXPECT_EQ(powerUp.Rect.bottom, word.Rect.bottom);
+    EXPECT_EQ(powerUp.Rect.right, 224);
+    EXPECT_EQ(powerUp.Rect.bottom, 42);
+    EXPECT_EQ(word.Rect.right, buffer->TextWidth("zap", word.Font) + 6);
+}
+
 TEST_F(SpriteTest, AWordDrawsItsTextInAFittedFontAndItsMarksInsideItsBoxOnly) {
     const RECT box{40, 50, 240, 110};
     FillRect(buffer->MemoryDC, &box, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
