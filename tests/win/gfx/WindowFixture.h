@@ -2,6 +2,7 @@
 
 #include "gfx/CDrawBuffer.h"
 #include "gfx/Gdi.h"
+#include "support/ImportHook.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 // The client size of the test window.
 inline constexpr int kClientWidth = 320;
@@ -140,3 +142,37 @@ inline std::string Text(const RECT& r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
 }
+
+// The arguments of every CreateFontA call made while a FontSpy lives; the fonts are still made.
+struct FontRequest {
+    int Height, Width, Escapement, Orientation, Weight;
+    DWORD Italic, Underline, StrikeOut, CharSet, OutPrecision, ClipPrecision, Quality, PitchAndFamily;
+    std::string Face;
+};
+
+class FontSpy {
+public:
+    FontSpy() : hook_("gdi32.dll", "CreateFontA", Spy) {
+        Requests().clear();
+        Real() = hook_.Original();
+    }
+    bool Installed() const { return hook_.Installed(); }
+    static std::vector<FontRequest>& Requests() {
+        static std::vector<FontRequest> requests;
+        return requests;
+    }
+
+private:
+    using Create = HFONT(WINAPI*)(int, int, int, int, int, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD,
+                                  DWORD, LPCSTR);
+    static Create& Real() {
+        static Create real = nullptr;
+        return real;
+    }
+    static HFONT WINAPI Spy(int h, int w, int e, int o, int weight, DWORD i, DWORD u, DWORD s, DWORD cs,
+                            DWORD op, DWORD cp, DWORD q, DWORD pf, LPCSTR face) {
+        Requests().push_back(FontRequest{h, w, e, o, weight, i, u, s, cs, op, cp, q, pf, face ? face : ""});
+        return Real()(h, w, e, o, weight, i, u, s, cs, op, cp, q, pf, face);
+    }
+    ImportHook<Create> hook_;
+};
