@@ -14,17 +14,15 @@
 
 namespace {
 
-class FakeHost : public GameHost {
-public:
+struct FakeHost : GameHost {
     std::vector<int> endReasons;
     unsigned titleId = 0;
-
     void EndGame(HWND, int reason) override { endReasons.push_back(reason); }
     void SetCurrentTitleId(unsigned id) override { titleId = id; }
 };
 
 std::vector<int> gUndone;
-std::vector<std::string> gEvents; // layouts, invalidations and paints in the order they came
+std::vector<std::string> gEvents; // what reached the game and the window, in order
 
 // An undo record that notes its number when it is taken back or dropped.
 struct Numbered : UndoRecord {
@@ -33,16 +31,12 @@ struct Numbered : UndoRecord {
     int Number;
 };
 
-// A game that records what reaches the operations a derived game overrides.
+// A game that notes what reaches the operations a derived game overrides.
 class RecordingGame : public CGame {
 public:
     using CGame::CGame;
 
-    int layouts = 0;
-    std::vector<std::string> presses;
-
     int Layout(HWND window, HDC dc) override {
-        ++layouts;
         gEvents.push_back("layout");
         return CGame::Layout(window, dc);
     }
@@ -50,12 +44,10 @@ public:
         gEvents.push_back("paint");
         return CGame::OnPaint(window, dc);
     }
-    int OnLButtonDown(HWND, int x, int y, UINT keys) override { return Record("L", x, y, keys); }
-    int OnRButtonDown(HWND, int x, int y, UINT keys) override { return Record("R", x, y, keys); }
-
-private:
-    int Record(const char* button, int x, int y, UINT keys) {
-        presses.push_back(button + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(keys));
+    int OnLButtonDown(HWND, int x, int y, UINT keys) override { return Press("L", x, y, keys); }
+    int OnRButtonDown(HWND, int x, int y, UINT keys) override { return Press("R", x, y, keys); }
+    static int Press(const char* button, int x, int y, UINT keys) {
+        gEvents.push_back(button + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(keys));
         return 7;
     }
 };
@@ -63,11 +55,10 @@ private:
 HWND gInvalidated = nullptr;
 BOOL WINAPI SpyInvalidateRect(HWND window, const RECT* rect, BOOL erase) {
     gInvalidated = window;
-    gEvents.push_back(std::string("invalidate ") + (rect == nullptr ? "all" : "part") +
-                      (erase ? " with erase" : " without erase"));
+    gEvents.push_back(std::string(rect == nullptr ? "invalidate all" : "invalidate part") +
+                      (erase ? " erasing" : ""));
     return TRUE;
 }
-
 std::vector<std::uintptr_t> gWaves;
 BOOL WINAPI SpyPlaySound(LPCSTR name, HMODULE, DWORD) {
     gWaves.push_back(reinterpret_cast<std::uintptr_t>(name));
@@ -107,21 +98,19 @@ TEST_F(GameTest, ANewGameIsTheGenericCustomGameInThePreferredColours) {
     EXPECT_EQ(game->Buffer.BackColour, kBlue);
     EXPECT_EQ(game->TimeLimitSeconds, -1);
     EXPECT_EQ(game->UndoStack.capacity(), 32u);
-    const TestSurface target(kGreen);
-    EXPECT_EQ(game->OnEraseBackground(window, target.Dc()), 1);
-    EXPECT_EQ(CountPixels(target.Dc(), kClient, Not(kBlue)), 0); // the whole client area
+    const auto target = Surface(kGreen);
+    EXPECT_EQ(game->OnEraseBackground(window, target->MemoryDC), 1);
+    EXPECT_EQ(CountPixels(target->MemoryDC, kClient, Not(kBlue)), 0); // the whole client area
 }
 
 TEST_F(GameTest, TheFieldIsLaidOutOnceAfterEachResizeAndRepaintedWhollyInNewSettings) {
     game->OnPaint(window, nullptr);
     game->OnPaint(window, nullptr);
-    EXPECT_EQ(game->layouts, 1);
     game->OnSize(window, SIZE_RESTORED, 200, 100);
+    game->OnPaint(window, nullptr);
+    EXPECT_EQ(gEvents, (std::vector<std::string>{"paint", "layout", "paint", "paint", "layout"}));
     EXPECT_EQ(game->Buffer.BufferWidth, 200);
     EXPECT_EQ(game->Buffer.BufferHeight, 100);
-    game->OnPaint(window, nullptr);
-    game->OnPaint(window, nullptr);
-    EXPECT_EQ(game->layouts, 2);
 
     Preferences.ForegroundColor = kGreen;
     Preferences.BackgroundColor = kRed;
@@ -132,7 +121,7 @@ TEST_F(GameTest, TheFieldIsLaidOutOnceAfterEachResizeAndRepaintedWhollyInNewSett
         ASSERT_TRUE(hook.Installed());
         EXPECT_EQ(game->OnSettingsChanged(window, nullptr), 1);
     }
-    EXPECT_EQ(gEvents, (std::vector<std::string>{"layout", "invalidate all with erase", "paint"}));
+    EXPECT_EQ(gEvents, (std::vector<std::string>{"layout", "invalidate all erasing", "paint"}));
     EXPECT_EQ(gInvalidated, window);
     EXPECT_EQ(game->Buffer.TextColour, kGreen);
     EXPECT_EQ(game->Buffer.BackColour, kRed);
@@ -157,18 +146,12 @@ TEST_F(GameTest, TheOneSecondClockEndsTheGameWhenItReachesTheLimitExactly) {
     game->Running = 0;
     EXPECT_EQ(game->OnTimer(window, 202), 0);
     EXPECT_EQ(game->ElapsedSeconds, 150);
-
-    RecordingGame unlimited(host, nullptr, nullptr);
-    for (int tick = 0; tick < 200; ++tick) {
-        unlimited.OnTimer(window, 202);
-    }
-    EXPECT_EQ(host.endReasons.size(), 1u);
 }
 
 TEST_F(GameTest, ADoubleClickIsAPressOfTheSameButton) {
     EXPECT_EQ(game->OnLButtonDblClk(window, 5, 6, MK_LBUTTON), 7);
     EXPECT_EQ(game->OnRButtonDblClk(window, 8, 9, MK_RBUTTON | MK_SHIFT), 7);
-    EXPECT_EQ(game->presses, (std::vector<std::string>{"L5,6,1", "R8,9,6"}));
+    EXPECT_EQ(gEvents, (std::vector<std::string>{"L5,6,1", "R8,9,6"}));
 
     CGame plain(host, nullptr, nullptr);
     plain.OnLButtonDblClk(window, 1, 1, 0);

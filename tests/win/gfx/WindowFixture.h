@@ -11,7 +11,6 @@
 #include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
 // The client size of the test window.
 inline constexpr int kClientWidth = 320;
@@ -36,43 +35,38 @@ protected:
             WNDCLASSA windowClass{};
             windowClass.lpfnWndProc = DefWindowProcA;
             windowClass.hInstance = GetModuleHandleA(nullptr);
-            windowClass.lpszClassName = kClassName;
+            windowClass.lpszClassName = "LexiblastTestWindow";
             return RegisterClassA(&windowClass) != 0;
         }();
         ASSERT_TRUE(registered);
-        const SIZE outer = OuterSize(kClientWidth, kClientHeight);
-        window = CreateWindowA(kClassName, "Lexiblast test", kStyle, 0, 0, outer.cx, outer.cy, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
+        window = CreateWindowA("LexiblastTestWindow", "Lexiblast test", WS_POPUP, 0, 0, kClientWidth,
+                               kClientHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(window, nullptr);
     }
-
     void TearDown() override {
         DestroyWindow(window);
         const GdiCallCounts& now = GdiCounts;
         EXPECT_EQ(now.GetDC - before_.GetDC, now.ReleaseDC - before_.ReleaseDC) << "window device contexts";
-        EXPECT_EQ(now.CreateDC - before_.CreateDC, now.DeleteDC - before_.DeleteDC)
-            << "memory device contexts";
+        EXPECT_EQ(now.CreateDC - before_.CreateDC, now.DeleteDC - before_.DeleteDC) << "memory contexts";
         const auto made = [](const GdiCallCounts& n) {
             return n.CreateBMP + n.CreateBrush + n.CreateFont + n.CreatePen;
         };
         EXPECT_EQ(made(now) - made(before_), now.DeleteObject - before_.DeleteObject) << "graphics objects";
     }
-
+    // A client-sized surface of one colour, to stand for a device context the platform supplies.
+    std::unique_ptr<CDrawBuffer> Surface(COLORREF fill) {
+        auto surface = std::make_unique<CDrawBuffer>();
+        surface->SetBackgroundColour(fill);
+        surface->Resize(window, kClientWidth, kClientHeight);
+        surface->EraseBackground(nullptr);
+        return surface;
+    }
+    // A popup window has no frame: its window size is its client size.
     void SetClientSize(int width, int height) {
-        const SIZE outer = OuterSize(width, height);
-        SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
 private:
-    static constexpr const char* kClassName = "LexiblastTestWindow";
-    static constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
-
-    static SIZE OuterSize(int width, int height) {
-        RECT rect{0, 0, width, height};
-        AdjustWindowRect(&rect, kStyle, FALSE);
-        return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-    }
-
     GdiCallCounts before_{};
 };
 
@@ -87,49 +81,17 @@ protected:
     }
 };
 
-// A bitmap filled with one colour in a memory device context, made with uncounted platform calls.
-class TestSurface {
-public:
-    explicit TestSurface(COLORREF fill) {
-        const HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, kClientWidth, kClientHeight);
-        ReleaseDC(nullptr, screen);
-        previous_ = SelectObject(dc_, bitmap_);
-        const HBRUSH brush = CreateSolidBrush(fill);
-        FillRect(dc_, &kClient, brush);
-        DeleteObject(brush);
-    }
-    ~TestSurface() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    TestSurface(const TestSurface&) = delete;
-    TestSurface& operator=(const TestSurface&) = delete;
-
-    HDC Dc() const { return dc_; }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-};
-
 // Pixels of dc inside area, but not inside hole when one is given, for which test holds.
 inline int CountPixels(HDC dc, const RECT& area, const std::function<bool(COLORREF)>& test,
                        const RECT* hole = nullptr) {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
-            if (hole == nullptr || !PtInRect(hole, POINT{x, y})) {
-                count += test(GetPixel(dc, x, y)) ? 1 : 0;
-            }
+            count += (hole == nullptr || !PtInRect(hole, POINT{x, y})) && test(GetPixel(dc, x, y)) ? 1 : 0;
         }
     }
     return count;
 }
-
 inline std::function<bool(COLORREF)> Is(COLORREF colour) {
     return [colour](COLORREF c) { return c == colour; };
 }
@@ -142,37 +104,3 @@ inline std::string Text(const RECT& r) {
     return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
            std::to_string(r.bottom);
 }
-
-// The arguments of every CreateFontA call made while a FontSpy lives; the fonts are still made.
-struct FontRequest {
-    int Height, Width, Escapement, Orientation, Weight;
-    DWORD Italic, Underline, StrikeOut, CharSet, OutPrecision, ClipPrecision, Quality, PitchAndFamily;
-    std::string Face;
-};
-
-class FontSpy {
-public:
-    FontSpy() : hook_("gdi32.dll", "CreateFontA", Spy) {
-        Requests().clear();
-        Real() = hook_.Original();
-    }
-    bool Installed() const { return hook_.Installed(); }
-    static std::vector<FontRequest>& Requests() {
-        static std::vector<FontRequest> requests;
-        return requests;
-    }
-
-private:
-    using Create = HFONT(WINAPI*)(int, int, int, int, int, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD, DWORD,
-                                  DWORD, LPCSTR);
-    static Create& Real() {
-        static Create real = nullptr;
-        return real;
-    }
-    static HFONT WINAPI Spy(int h, int w, int e, int o, int weight, DWORD i, DWORD u, DWORD s, DWORD cs,
-                            DWORD op, DWORD cp, DWORD q, DWORD pf, LPCSTR face) {
-        Requests().push_back(FontRequest{h, w, e, o, weight, i, u, s, cs, op, cp, q, pf, face ? face : ""});
-        return Real()(h, w, e, o, weight, i, u, s, cs, op, cp, q, pf, face);
-    }
-    ImportHook<Create> hook_;
-};
