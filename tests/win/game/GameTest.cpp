@@ -177,13 +177,14 @@ TEST_F(GameTest, AGameWonOrOutOfTimePlaysWave238WhenSoundIsOn) {
     const ImportHook<decltype(&SpyPlaySound)> hook("winmm.dll", "PlaySoundA", SpyPlaySound);
     ASSERT_TRUE(hook.Installed());
     gWaves.clear();
-    for (const int reason : {1, 2, 4}) {
+    for (const int reason : {1, 2, 3, 4}) {
         game->OnGameOver(window, reason);
+        gWaves.push_back(reason * 1000); // marks the end of each reason's requests
     }
-    EXPECT_EQ(gWaves, (std::vector<std::uintptr_t>{238, 238}));
+    EXPECT_EQ(gWaves, (std::vector<std::uintptr_t>{238, 1000, 2000, 3000, 238, 4000}));
     Preferences.Sound = 0;
     game->OnGameOver(window, 1);
-    EXPECT_EQ(gWaves.size(), 2u);
+    EXPECT_EQ(gWaves.size(), 6u);
 }
 
 } // namespace
