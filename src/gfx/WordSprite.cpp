@@ -199,7 +199,10 @@ void WordSprite::FitFont(CDrawBuffer& buffer) {
 void WordSprite::FitToText(CDrawBuffer& buffer, int remake) {
     Rect = RECT{0, 0, 0, 0};
     if (remake != 0 && MakeFont(buffer)) {
+        // The height is measured within the measured width: in a box still zero wide every blank
+        // would start a new line.
         const int width = MeasureWidth(buffer);
+        Rect.right = width;
         const int height = MeasureHeight(buffer);
         Rect = RECT{0, 0, Shift(width, 2 * kTextInset), Shift(height, 2 * kTextInset)};
     }

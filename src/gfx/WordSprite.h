@@ -67,7 +67,8 @@ public:
     virtual void SetText(const char* text);
     virtual void Draw(CDrawBuffer& buffer);
     // Sets Rect to the text's size plus 3 pixels on every side, at the origin, with a font made anew
-    // at FontSize; with remake 0 (or when no font can be made) Rect is left empty.
+    // at FontSize; the height is measured within the text's own width, so a single line is one line
+    // tall. With remake 0 (or when no font can be made) Rect is left empty.
     virtual void FitToText(CDrawBuffer& buffer, int remake);
     virtual bool IsLive() const;
     virtual bool IsExpired() const;

@@ -2,33 +2,27 @@
 
 #include "game/CGame.h"
 #include "game/GameHost.h"
-#include "resources/resource.h"
-#include "sound/Sound.h"
 #include "store/GameKey.h"
 #include "store/Preferences.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace {
 
-class FakeHost : public GameHost {
-public:
+struct FakeHost : GameHost {
     std::vector<int> endReasons;
     unsigned titleId = 0;
-
     void EndGame(HWND, int reason) override { endReasons.push_back(reason); }
     void SetCurrentTitleId(unsigned id) override { titleId = id; }
 };
 
-std::vector<int> gWaves, gUndone;
-
-void RecordWave(int id, HINSTANCE) {
-    gWaves.push_back(id);
-}
+std::vector<int> gUndone;
+std::vector<std::string> gEvents; // what reached the game and the window, in order
 
 // An undo record that notes its number when it is taken back or dropped.
 struct Numbered : UndoRecord {
@@ -37,27 +31,39 @@ struct Numbered : UndoRecord {
     int Number;
 };
 
-// A game that records what reaches the operations a derived game overrides.
+// A game that notes what reaches the operations a derived game overrides.
 class RecordingGame : public CGame {
 public:
     using CGame::CGame;
 
-    int layouts = 0;
-    std::vector<std::string> presses;
-
     int Layout(HWND window, HDC dc) override {
-        ++layouts;
+        gEvents.push_back("layout");
         return CGame::Layout(window, dc);
     }
-    int OnLButtonDown(HWND, int x, int y, UINT keys) override { return Record("L", x, y, keys); }
-    int OnRButtonDown(HWND, int x, int y, UINT keys) override { return Record("R", x, y, keys); }
-
-private:
-    int Record(const char* button, int x, int y, UINT keys) {
-        presses.push_back(button + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(keys));
+    int OnPaint(HWND window, HDC dc) override {
+        gEvents.push_back("paint");
+        return CGame::OnPaint(window, dc);
+    }
+    int OnLButtonDown(HWND, int x, int y, UINT keys) override { return Press("L", x, y, keys); }
+    int OnRButtonDown(HWND, int x, int y, UINT keys) override { return Press("R", x, y, keys); }
+    static int Press(const char* button, int x, int y, UINT keys) {
+        gEvents.push_back(button + std::to_string(x) + "," + std::to_string(y) + "," + std::to_string(keys));
         return 7;
     }
 };
+
+HWND gInvalidated = nullptr;
+BOOL WINAPI SpyInvalidateRect(HWND window, const RECT* rect, BOOL erase) {
+    gInvalidated = window;
+    gEvents.push_back(std::string(rect == nullptr ? "invalidate all" : "invalidate part") +
+                      (erase ? " erasing" : ""));
+    return TRUE;
+}
+std::vector<std::uintptr_t> gWaves;
+BOOL WINAPI SpyPlaySound(LPCSTR name, HMODULE, DWORD) {
+    gWaves.push_back(reinterpret_cast<std::uintptr_t>(name));
+    return TRUE;
+}
 
 class GameTest : public WindowTest {
 protected:
@@ -71,66 +77,81 @@ protected:
         Preferences.ForegroundColor = kRed;
         Preferences.BackgroundColor = kBlue;
         Preferences.Sound = 1;
-        gWaves.clear();
         gUndone.clear();
-        SetWavePlayer(RecordWave);
+        gEvents.clear();
         SetGameKey("Software\\Quillmoor\\Lexiblast\\RoundRobin");
         game = std::make_unique<RecordingGame>(host, GetModuleHandleA(nullptr), nullptr);
     }
     void TearDown() override {
         game.reset();
-        SetWavePlayer(nullptr);
         Preferences = saved;
         WindowTest::TearDown();
     }
 };
 
-TEST_F(GameTest, TheFieldIsLaidOutOnceAfterEachResizeAndAgainInTheColoursOfNewSettings) {
+TEST_F(GameTest, ANewGameIsTheGenericCustomGameInThePreferredColours) {
     EXPECT_STREQ(GameKey(), "Software\\Quillmoor\\Lexiblast\\Generic");
     EXPECT_EQ(host.titleId, 453u);
-    game->OnPaint(window, nullptr);
-    game->OnPaint(window, nullptr);
-    EXPECT_EQ(game->layouts, 1);
-    game->OnSize(window, SIZE_RESTORED, 200, 100);
-    EXPECT_EQ(game->Buffer.BufferWidth * 1000 + game->Buffer.BufferHeight, 200100);
-    game->OnPaint(window, nullptr);
-    game->OnPaint(window, nullptr);
-    EXPECT_EQ(game->layouts, 2);
-
+    EXPECT_EQ(game->TitleId(), 453u);
+    EXPECT_EQ(game->DescriptionId(), 454u);
     EXPECT_EQ(game->Buffer.TextColour, kRed);
-    Preferences.ForegroundColor = kGreen;
-    Preferences.BackgroundColor = kRed;
-    game->OnSettingsChanged(window, nullptr);
-    EXPECT_EQ(game->layouts, 3);
-    EXPECT_EQ(game->Buffer.TextColour, kGreen);
-    const TestSurface target(kGreen);
-    EXPECT_EQ(game->OnEraseBackground(window, target.Dc()), 1); // the whole client area
-    EXPECT_EQ(CountPixels(target.Dc(), kClient, Not(kRed)), 0);
+    EXPECT_EQ(game->Buffer.BackColour, kBlue);
+    EXPECT_EQ(game->TimeLimitSeconds, -1);
+    EXPECT_EQ(game->UndoStack.capacity(), 32u);
+    const auto target = Surface(kGreen);
+    EXPECT_EQ(game->OnEraseBackground(window, target->MemoryDC), 1);
+    EXPECT_EQ(CountPixels(target->MemoryDC, kClient, Not(kBlue)), 0); // the whole client area
 }
 
-TEST_F(GameTest, TheTimeLimitEndsTheGameAtItsTickAndNeverAgain) {
-    game->TimeLimitSeconds = 50;
-    for (int tick = 1; tick <= 150; ++tick) {
-        ASSERT_EQ(game->OnTimer(window, IDT_CLOCK), 1);
-        ASSERT_EQ(host.endReasons.size(), tick < 50 ? 0u : 1u) << tick;
-    }
-    EXPECT_EQ(host.endReasons, std::vector<int>{4});
-    EXPECT_EQ(game->OnTimer(window, 205), 0);
-    game->Running = 0;
-    EXPECT_EQ(game->OnTimer(window, IDT_CLOCK), 0);
-    EXPECT_EQ(game->ElapsedSeconds, 150);
+TEST_F(GameTest, TheFieldIsLaidOutOnceAfterEachResizeAndRepaintedWhollyInNewSettings) {
+    game->OnPaint(window, nullptr);
+    game->OnPaint(window, nullptr);
+    game->OnSize(window, SIZE_RESTORED, 200, 100);
+    game->OnPaint(window, nullptr);
+    EXPECT_EQ(gEvents, (std::vector<std::string>{"paint", "layout", "paint", "paint", "layout"}));
+    EXPECT_EQ(game->Buffer.BufferWidth, 200);
+    EXPECT_EQ(game->Buffer.BufferHeight, 100);
 
-    RecordingGame unlimited(host, nullptr, nullptr);
-    for (int tick = 0; tick < 200; ++tick) {
-        unlimited.OnTimer(window, IDT_CLOCK);
+    Preferences.ForegroundColor = kGreen;
+    Preferences.BackgroundColor = kRed;
+    gEvents.clear();
+    {
+        const ImportHook<decltype(&SpyInvalidateRect)> hook("user32.dll", "InvalidateRect",
+                                                            SpyInvalidateRect);
+        ASSERT_TRUE(hook.Installed());
+        EXPECT_EQ(game->OnSettingsChanged(window, nullptr), 1);
+    }
+    EXPECT_EQ(gEvents, (std::vector<std::string>{"layout", "invalidate all erasing", "paint"}));
+    EXPECT_EQ(gInvalidated, window);
+    EXPECT_EQ(game->Buffer.TextColour, kGreen);
+    EXPECT_EQ(game->Buffer.BackColour, kRed);
+}
+
+TEST_F(GameTest, TheOneSecondClockEndsTheGameWhenItReachesTheLimitExactly) {
+    game->TimeLimitSeconds = 50;
+    for (int tick = 1; tick < 50; ++tick) {
+        game->OnTimer(window, 202);
+    }
+    EXPECT_TRUE(host.endReasons.empty());
+    EXPECT_EQ(game->OnTimer(window, 202), 1);
+    EXPECT_EQ(host.endReasons, std::vector<int>{4});
+    for (int tick = 51; tick <= 150; ++tick) {
+        game->OnTimer(window, 202);
     }
     EXPECT_EQ(host.endReasons.size(), 1u);
+    EXPECT_EQ(game->ElapsedSeconds, 150);
+    for (const UINT other : {201u, 203u, 205u}) {
+        EXPECT_EQ(game->OnTimer(window, other), 0) << other;
+    }
+    game->Running = 0;
+    EXPECT_EQ(game->OnTimer(window, 202), 0);
+    EXPECT_EQ(game->ElapsedSeconds, 150);
 }
 
 TEST_F(GameTest, ADoubleClickIsAPressOfTheSameButton) {
     EXPECT_EQ(game->OnLButtonDblClk(window, 5, 6, MK_LBUTTON), 7);
     EXPECT_EQ(game->OnRButtonDblClk(window, 8, 9, MK_RBUTTON | MK_SHIFT), 7);
-    EXPECT_EQ(game->presses, (std::vector<std::string>{"L5,6,1", "R8,9,6"}));
+    EXPECT_EQ(gEvents, (std::vector<std::string>{"L5,6,1", "R8,9,6"}));
 
     CGame plain(host, nullptr, nullptr);
     plain.OnLButtonDblClk(window, 1, 1, 0);
@@ -139,20 +160,31 @@ TEST_F(GameTest, ADoubleClickIsAPressOfTheSameButton) {
     EXPECT_EQ(GetCapture(), nullptr);
 }
 
-TEST_F(GameTest, UndoTakesBackTheNewestRecordAndOnlyAWonGamePlaysTheGameOverWave) {
+TEST_F(GameTest, UndoTakesBackTheNewestRecordPastTheFirstThirtyTwo) {
     EXPECT_EQ(game->Undo(window), 0);
-    for (int number = 1; number <= 40; ++number) {
+    for (int number = 1; number <= 33; ++number) {
         game->PushUndo(std::make_unique<Numbered>(number));
     }
-    EXPECT_EQ(game->Undo(window) + game->Undo(window), 2);
-    EXPECT_EQ(gUndone, (std::vector<int>{40, 39}));
+    EXPECT_EQ(game->UndoStack.capacity(), 64u);
+    EXPECT_EQ(game->Undo(window), 1);
+    EXPECT_EQ(game->Undo(window), 1);
+    EXPECT_EQ(gUndone, (std::vector<int>{33, 32}));
+    game.reset(); // the rest go with the game
+    EXPECT_EQ(gUndone.size(), 33u);
+}
 
-    for (const int reason : {1, 2, 4}) {
+TEST_F(GameTest, AGameWonOrOutOfTimePlaysWave238WhenSoundIsOn) {
+    const ImportHook<decltype(&SpyPlaySound)> hook("winmm.dll", "PlaySoundA", SpyPlaySound);
+    ASSERT_TRUE(hook.Installed());
+    gWaves.clear();
+    for (const int reason : {1, 2, 3, 4}) {
         game->OnGameOver(window, reason);
+        gWaves.push_back(reason * 1000); // marks the end of each reason's requests
     }
-    EXPECT_EQ(gWaves, (std::vector<int>{238, 238}));
-    game.reset();
-    EXPECT_EQ(gUndone.size(), 40u);
+    EXPECT_EQ(gWaves, (std::vector<std::uintptr_t>{238, 1000, 2000, 3000, 238, 4000}));
+    Preferences.Sound = 0;
+    game->OnGameOver(window, 1);
+    EXPECT_EQ(gWaves.size(), 6u);
 }
 
 } // namespace

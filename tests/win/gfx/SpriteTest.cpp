@@ -7,8 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <set>
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -33,28 +32,43 @@ protected:
     }
 };
 
-TEST_F(SpriteTest, AWordFadesTowardTheBackgroundInSevenStepsAndThenExpires) {
+LOGPEN PenOf(const WordSprite& sprite) {
+    LOGPEN pen{};
+    GetObjectA(sprite.Pen, sizeof pen, &pen);
+    return pen;
+}
+LOGFONTA FontOf(const WordSprite& sprite) {
+    LOGFONTA font{};
+    GetObjectA(sprite.Font, sizeof font, &font);
+    return font;
+}
+
+TEST_F(SpriteTest, AWordFadesOverItsLastFiveTicksInSevenStepsAndExpiresAfterItsLastTick) {
     WordSprite word(kWhite);
+    EXPECT_EQ(PenOf(word).lopnStyle, 0u); // solid
+    EXPECT_EQ(PenOf(word).lopnWidth.x, 1);
+    EXPECT_EQ(PenOf(word).lopnColor, kWhite);
     const auto red = [](const WordSprite& s) { return int{GetRValue(s.Colour)}; };
     EXPECT_EQ(Ticks(word, 24, 0, red), std::vector<int>(24, 255));
-    EXPECT_EQ(Ticks(word, 7, 0, red), (std::vector<int>{204, 163, 130, 104, 83, 66, 52}));
+    EXPECT_EQ(Ticks(word, 6, 0, red), (std::vector<int>{204, 163, 130, 104, 83, 66}));
+    EXPECT_FALSE(word.IsExpired()); // Lifespan 0: its last tick
+    EXPECT_EQ(Ticks(word, 1, 0, red), std::vector<int>{52});
     EXPECT_TRUE(word.IsExpired());
-    EXPECT_EQ(word.Colour, RGB(52, 52, 52));
-    LOGPEN pen{};
-    GetObjectA(word.Pen, sizeof pen, &pen);
-    EXPECT_EQ(pen.lopnColor, word.Colour);
+    EXPECT_EQ(PenOf(word).lopnColor, RGB(52, 52, 52));
 
     buffer->SetBackgroundColour(RGB(10, 100, 50));
-    WordSprite mixed(RGB(250, 0, 100)), jiggling(kWhite), steady(kWhite);
+    WordSprite mixed(RGB(250, 0, 100)), early(kWhite), jiggling(kWhite), steady(kWhite);
     mixed.State = SpriteFading;
     jiggling.State = SpriteJiggling;
     steady.State = SpriteJigglingSteady;
-    for (WordSprite* sprite : {&mixed, &jiggling, &steady}) {
-        sprite->Lifespan = 6;
+    for (WordSprite* sprite : {&mixed, &early, &jiggling, &steady}) {
+        sprite->Lifespan = sprite == &early ? 7 : 6;
         sprite->Tick(window, *buffer, 0);
     }
     EXPECT_EQ(mixed.Colour, RGB(202, 20, 90));
-    EXPECT_TRUE(jiggling.State == SpriteFading && steady.State == SpriteJigglingSteady);
+    EXPECT_EQ(early.State, SpriteNormal); // Lifespan 6
+    EXPECT_EQ(jiggling.State, SpriteFading);
+    EXPECT_EQ(steady.State, SpriteJigglingSteady);
 }
 
 TEST_F(SpriteTest, GrowingAndShrinkingChangeTheSizeByTenthsUntilHidden) {
@@ -79,72 +93,121 @@ TEST_F(SpriteTest, GrowingAndShrinkingChangeTheSizeByTenthsUntilHidden) {
     EXPECT_EQ(word.State, SpriteHidden);
 }
 
-TEST_F(SpriteTest, BlinkingAndJigglingHappenOnlyWhenAnimated) {
-    WordSprite italic(kWhite), bold(kWhite), jiggler(kWhite);
-    italic.State = SpriteBlinkItalic;
-    bold.State = SpriteBlinkBold;
+TEST_F(SpriteTest, ABlinkingWordDrawsInTheToggledStyleOnlyWhenAnimated) {
+    WordSprite word(kWhite), bold(kWhite);
+    word.SetText("blink");
+    word.Place(0, 0, kClientHeight, kClientWidth);
+    word.State = SpriteBlinkItalic;
+    word.Draw(*buffer); // a new word: bold 48-point (64-pixel) Arial with a sans-serif hint
+    EXPECT_EQ(FontOf(word).lfHeight, -64);
+    EXPECT_EQ(FontOf(word).lfWeight, 700);
+    EXPECT_EQ(FontOf(word).lfPitchAndFamily, 0x20);
+    EXPECT_STREQ(FontOf(word).lfFaceName, "Arial");
     const auto slant = [](const WordSprite& s) { return s.Italic; };
-    const auto weight = [](const WordSprite& s) { return s.Bold; };
-    EXPECT_EQ(Ticks(italic, 3, 0, slant), (std::vector<int>{0, 0, 0}));
-    EXPECT_EQ(Ticks(bold, 3, 0, weight), (std::vector<int>{1, 1, 1}));
-    EXPECT_EQ(Ticks(italic, 4, 1, slant), (std::vector<int>{1, 0, 1, 0}));
-    EXPECT_EQ(Ticks(bold, 4, 1, weight), (std::vector<int>{1, 0, 0, 1})); // at Lifespan 25 and 23
+    EXPECT_EQ(Ticks(word, 2, 0, slant), (std::vector<int>{0, 0}));
+    EXPECT_EQ(Ticks(word, 3, 1, slant), (std::vector<int>{1, 0, 1}));
+    word.Draw(*buffer);
+    EXPECT_EQ(FontOf(word).lfItalic, 1);
+    word.State = SpriteBlinkBold;
+    word.Lifespan = 2; // the tick to 1 turns bold off
+    word.Tick(window, *buffer, 1);
+    word.Draw(*buffer);
+    EXPECT_EQ(FontOf(word).lfWeight, 400);
 
-    SeedRandom(20240601);
-    jiggler.State = SpriteJigglingSteady;
-    jiggler.Lifespan = 1000;
-    // Both offsets stay within -2 to 2 (99 marks one beyond) and wander over most of that square.
-    const auto offsets = [](const WordSprite& s) {
-        return std::abs(s.JiggleX) <= 2 && std::abs(s.JiggleY) <= 2 ? s.JiggleX * 10 + s.JiggleY : 99;
-    };
-    EXPECT_EQ(Ticks(jiggler, 5, 0, offsets), std::vector<int>(5, 0));
-    const std::vector<int> moves = Ticks(jiggler, 300, 1, offsets);
-    const std::set<int> seen(moves.begin(), moves.end());
-    EXPECT_TRUE(seen.count(99) == 0 && seen.size() >= 15) << seen.size();
+    bold.State = SpriteBlinkBold;
+    const auto weight = [](const WordSprite& s) { return s.Bold; };
+    EXPECT_EQ(Ticks(bold, 3, 0, weight), (std::vector<int>{1, 1, 1}));
+    EXPECT_EQ(Ticks(bold, 4, 1, weight), (std::vector<int>{1, 0, 0, 1})); // at Lifespan 25 and 23
 }
 
-TEST_F(SpriteTest, FontsShrinkToFitTheirBoxButNeverBelowFourPoints) {
-    WordSprite cramped(kWhite), unplaced(kWhite);
+TEST_F(SpriteTest, AJigglingWordWandersByTwoDrawsPerTickWithinTwoPixels) {
+    WordSprite jiggler(kWhite);
+    jiggler.State = SpriteJigglingSteady;
+    jiggler.Lifespan = 1000;
+    // From the same seed, the same walk: nothing is drawn while still; when animated, x then y take
+    // a draw from -2 to 1 each tick and are held within -2..2.
+    SeedRandom(77);
+    std::vector<int> walkX, walkY;
+    for (int i = 0, wx = 0, wy = 0; i < 200; ++i) {
+        wx = std::clamp(wx + RandomRange(2, -2), -2, 2);
+        wy = std::clamp(wy + RandomRange(2, -2), -2, 2);
+        walkX.push_back(wx);
+        walkY.push_back(wy);
+    }
+    SeedRandom(77);
+    EXPECT_EQ(Ticks(jiggler, 3, 0, [](const WordSprite& s) { return s.JiggleX; }), std::vector<int>(3, 0));
+    std::vector<int> seenY;
+    const std::vector<int> seenX = Ticks(jiggler, 200, 1, [&](const WordSprite& s) {
+        seenY.push_back(s.JiggleY);
+        return s.JiggleX;
+    });
+    EXPECT_EQ(seenX, walkX);
+    EXPECT_EQ(seenY, walkY);
+}
+
+TEST_F(SpriteTest, FontsFitTheirBoxNotBelowFourPointsBoxesFitTheirTextAndAMovedWordIsFittedAgain) {
+    WordSprite cramped(kWhite), unplaced(kWhite), moved(kWhite);
     cramped.SetText("extraordinarily");
     cramped.Place(10, 10, 20, 30);
     cramped.FitFont(*buffer);
     EXPECT_EQ(cramped.FontSize, 4);
     EXPECT_NE(cramped.Font, nullptr);
-
     unplaced.SetText("zap");
     unplaced.FitFont(*buffer);
     EXPECT_EQ(unplaced.Font, nullptr);
+
+    // The height is measured within the text's own width: a text with a blank is one line tall.
+    WordSprite powerUp(kWhite);
+    powerUp.FontSize = unplaced.FontSize = 24;
+    powerUp.SetText("<+100 points>");
+    powerUp.FitToText(*buffer, 1);
     unplaced.FitToText(*buffer, 1);
+    EXPECT_EQ(powerUp.Rect.bottom, unplaced.Rect.bottom);
+    EXPECT_EQ(powerUp.Rect.right, 224);
+    EXPECT_EQ(powerUp.Rect.bottom, 42);
     EXPECT_EQ(unplaced.Rect.right, buffer->TextWidth("zap", unplaced.Font) + 6);
+
+    moved.SetText("moved");
+    moved.Place(10, 10, 110, 310);
+    moved.Draw(*buffer);
+    const int roomy = moved.FontSize;
+    moved.Place(150, 10, 180, 70);
+    EXPECT_EQ(moved.Font, nullptr);
+    moved.Draw(*buffer);
+    EXPECT_LT(moved.FontSize, roomy);
+    EXPECT_LE(moved.MeasureWidth(*buffer), 54);
 }
 
 TEST_F(SpriteTest, AWordDrawsItsTextInAFittedFontAndItsMarksInsideItsBoxOnly) {
     const RECT box{40, 50, 240, 110};
     FillRect(buffer->MemoryDC, &box, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
     WordSprite word(kWhite);
+    EXPECT_EQ(word.TextFlags, 0x25u);
     word.SetText("zapped");
     word.Place(50, 40, 110, 240);
     word.JiggleX = 2;
     word.JiggleY = -1;
     word.Draw(*buffer);
     EXPECT_EQ(Text(word.TextRect), "45,52,239,106");
-    EXPECT_TRUE(word.FontSize > 4 && word.FontSize < 48);
-    EXPECT_TRUE(word.MeasureWidth(*buffer) <= 194 && word.MeasureHeight(*buffer) <= 54);
+    EXPECT_LT(word.FontSize, 48);
     EXPECT_GT(CountPixels(buffer->MemoryDC, word.TextRect, Is(kWhite)), 50);
     EXPECT_EQ(CountPixels(buffer->MemoryDC, box, Not(kBlack), &word.TextRect), 0);
     EXPECT_EQ(CountPixels(buffer->MemoryDC, kClient, Not(kBlack), &box), 0);
 
+    word.JiggleX = word.JiggleY = 0;
     word.State = SpriteHidden;
-    word.Marks = MarkFrame | MarkCross;
+    word.Marks = MarkFrame | MarkDoubleFrame | MarkCross;
     word.Draw(*buffer);
     EXPECT_EQ(GetPixel(buffer->MemoryDC, 140, 50), kWhite); // frame
-    EXPECT_EQ(GetPixel(buffer->MemoryDC, 41, 51), kWhite);  // cross
+    EXPECT_EQ(GetPixel(buffer->MemoryDC, 140, 53), kWhite); // double frame
+    EXPECT_EQ(GetPixel(buffer->MemoryDC, 140, 56), kWhite);
+    EXPECT_EQ(GetPixel(buffer->MemoryDC, 41, 51), kWhite); // cross
     EXPECT_EQ(GetPixel(buffer->MemoryDC, 41, 109), kWhite);
     EXPECT_EQ(GetPixel(buffer->MemoryDC, 100, 80), kBlack); // no text
     EXPECT_EQ(CountPixels(buffer->MemoryDC, kClient, Not(kBlack), &box), 0);
 }
 
-TEST_F(SpriteTest, DisplaysShowTheirValueThroughTheirTemplateAndNeverExpire) {
+TEST_F(SpriteTest, DisplaysShowTheirValueThroughTheirTemplateDeadBoxesAreHatchedAndNeitherExpires) {
     CounterSprite score(kWhite);
     score.Value = -36;
     score.UpdateText();
@@ -158,25 +221,34 @@ TEST_F(SpriteTest, DisplaysShowTheirValueThroughTheirTemplateAndNeverExpire) {
     clock.Value = 599;
     clock.Tick(window, *buffer, 1);
     EXPECT_STREQ(clock.Text.Chars, "01:00:000");
+    EXPECT_EQ(clock.State, 9);
 
     DeadRectSprite dead(kWhite);
+    EXPECT_EQ(dead.State, 10);
     for (WordSprite* sprite : std::vector<WordSprite*>{&score, &clock, &dead}) {
         sprite->Lifespan = -5;
-        EXPECT_FALSE(sprite->IsLive() || sprite->IsExpired());
+        EXPECT_FALSE(sprite->IsLive());
+        EXPECT_FALSE(sprite->IsExpired());
     }
-    CText text;
-    const std::int32_t values[] = {42, 7, 3};
-    FormatNumbers(text, "%5d|%-4d|%+i|%%|%s|%03d", values, 3);
-    EXPECT_STREQ(text.Chars, "   42|7   |+3|%|%s|000");
 
-    // A dead box is hatched in its colour over the background, inside a frame.
+    // A dead box is cross-hatched in its colour; the gaps show the latest background.
+    LOGBRUSH hatch{};
+    ASSERT_NE(GetObjectA(dead.HatchBrush, sizeof hatch, &hatch), 0);
+    EXPECT_EQ(hatch.lbStyle, 2u); // hatched
+    EXPECT_EQ(hatch.lbHatch, 5u); // diagonal cross
+    EXPECT_EQ(hatch.lbColor, kWhite);
+
     dead.Place(20, 20, 80, 120);
-    dead.Draw(*buffer);
     const RECT inside{22, 22, 118, 78};
-    const int lines = CountPixels(buffer->MemoryDC, inside, Is(kWhite));
-    const int gaps = CountPixels(buffer->MemoryDC, inside, Is(kBlack));
-    EXPECT_TRUE(lines > 500 && gaps > 500 && lines + gaps == 96 * 56) << lines << " " << gaps;
-    EXPECT_EQ(CountPixels(buffer->MemoryDC, RECT{20, 20, 120, 21}, Is(kWhite)), 100);
+    for (const COLORREF background : {kBlack, kBlue}) { // set before the bitmap was made, then after
+        if (background == kBlue) {
+            buffer->SetBackgroundColour(kBlue);
+        }
+        dead.Draw(*buffer);
+        EXPECT_GT(CountPixels(buffer->MemoryDC, inside, Is(kWhite)), 500) << background;
+        EXPECT_GT(CountPixels(buffer->MemoryDC, inside, Is(background)), 500) << background;
+        EXPECT_EQ(CountPixels(buffer->MemoryDC, RECT{20, 20, 120, 21}, Is(kWhite)), 100); // the frame
+    }
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "gfx/CDrawBuffer.h"
 #include "gfx/Gdi.h"
+#include "support/ImportHook.h"
 
 #include <gtest/gtest.h>
 
@@ -34,43 +35,38 @@ protected:
             WNDCLASSA windowClass{};
             windowClass.lpfnWndProc = DefWindowProcA;
             windowClass.hInstance = GetModuleHandleA(nullptr);
-            windowClass.lpszClassName = kClassName;
+            windowClass.lpszClassName = "LexiblastTestWindow";
             return RegisterClassA(&windowClass) != 0;
         }();
         ASSERT_TRUE(registered);
-        const SIZE outer = OuterSize(kClientWidth, kClientHeight);
-        window = CreateWindowA(kClassName, "Lexiblast test", kStyle, 0, 0, outer.cx, outer.cy, nullptr,
-                               nullptr, GetModuleHandleA(nullptr), nullptr);
+        window = CreateWindowA("LexiblastTestWindow", "Lexiblast test", WS_POPUP, 0, 0, kClientWidth,
+                               kClientHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
         ASSERT_NE(window, nullptr);
     }
-
     void TearDown() override {
         DestroyWindow(window);
         const GdiCallCounts& now = GdiCounts;
         EXPECT_EQ(now.GetDC - before_.GetDC, now.ReleaseDC - before_.ReleaseDC) << "window device contexts";
-        EXPECT_EQ(now.CreateDC - before_.CreateDC, now.DeleteDC - before_.DeleteDC)
-            << "memory device contexts";
+        EXPECT_EQ(now.CreateDC - before_.CreateDC, now.DeleteDC - before_.DeleteDC) << "memory contexts";
         const auto made = [](const GdiCallCounts& n) {
             return n.CreateBMP + n.CreateBrush + n.CreateFont + n.CreatePen;
         };
         EXPECT_EQ(made(now) - made(before_), now.DeleteObject - before_.DeleteObject) << "graphics objects";
     }
-
+    // A client-sized surface of one colour, to stand for a device context the platform supplies.
+    std::unique_ptr<CDrawBuffer> Surface(COLORREF fill) {
+        auto surface = std::make_unique<CDrawBuffer>();
+        surface->SetBackgroundColour(fill);
+        surface->Resize(window, kClientWidth, kClientHeight);
+        surface->EraseBackground(nullptr);
+        return surface;
+    }
+    // A popup window has no frame: its window size is its client size.
     void SetClientSize(int width, int height) {
-        const SIZE outer = OuterSize(width, height);
-        SetWindowPos(window, nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
 private:
-    static constexpr const char* kClassName = "LexiblastTestWindow";
-    static constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW;
-
-    static SIZE OuterSize(int width, int height) {
-        RECT rect{0, 0, width, height};
-        AdjustWindowRect(&rect, kStyle, FALSE);
-        return SIZE{rect.right - rect.left, rect.bottom - rect.top};
-    }
-
     GdiCallCounts before_{};
 };
 
@@ -85,49 +81,17 @@ protected:
     }
 };
 
-// A bitmap filled with one colour in a memory device context, made with uncounted platform calls.
-class TestSurface {
-public:
-    explicit TestSurface(COLORREF fill) {
-        const HDC screen = GetDC(nullptr);
-        dc_ = CreateCompatibleDC(screen);
-        bitmap_ = CreateCompatibleBitmap(screen, kClientWidth, kClientHeight);
-        ReleaseDC(nullptr, screen);
-        previous_ = SelectObject(dc_, bitmap_);
-        const HBRUSH brush = CreateSolidBrush(fill);
-        FillRect(dc_, &kClient, brush);
-        DeleteObject(brush);
-    }
-    ~TestSurface() {
-        SelectObject(dc_, previous_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    TestSurface(const TestSurface&) = delete;
-    TestSurface& operator=(const TestSurface&) = delete;
-
-    HDC Dc() const { return dc_; }
-
-private:
-    HDC dc_;
-    HBITMAP bitmap_;
-    HGDIOBJ previous_;
-};
-
 // Pixels of dc inside area, but not inside hole when one is given, for which test holds.
 inline int CountPixels(HDC dc, const RECT& area, const std::function<bool(COLORREF)>& test,
                        const RECT* hole = nullptr) {
     int count = 0;
     for (int y = area.top; y < area.bottom; ++y) {
         for (int x = area.left; x < area.right; ++x) {
-            if (hole == nullptr || !PtInRect(hole, POINT{x, y})) {
-                count += test(GetPixel(dc, x, y)) ? 1 : 0;
-            }
+            count += (hole == nullptr || !PtInRect(hole, POINT{x, y})) && test(GetPixel(dc, x, y)) ? 1 : 0;
         }
     }
     return count;
 }
-
 inline std::function<bool(COLORREF)> Is(COLORREF colour) {
     return [colour](COLORREF c) { return c == colour; };
 }
