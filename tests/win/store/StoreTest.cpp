@@ -60,38 +60,30 @@ protected:
         EXPECT_EQ(RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size), ERROR_SUCCESS);
         RegCloseKey(key);
     }
+
+    // The bytes of a value stored with this type, read without the program's own functions; nothing
+    // when it is missing or of another type.
+    static std::optional<std::string> Stored(const char* path, const char* name, DWORD type) {
+        std::string bytes(1024, '\0');
+        DWORD found = REG_NONE;
+        DWORD size = static_cast<DWORD>(bytes.size());
+        if (RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_ANY | RRF_NOEXPAND, &found, bytes.data(),
+                         &size) != ERROR_SUCCESS ||
+            found != type) {
+            return std::nullopt;
+        }
+        return bytes.substr(0, size);
+    }
     static void StoreDword(const char* path, const char* name, std::int32_t value) {
         StoreRaw(path, name, REG_DWORD, &value, sizeof value);
     }
-
-    // A stored value as the registry holds it (type REG_NONE when it is missing), read without the
-    // program's own functions.
-    struct Raw {
-        DWORD Type = REG_NONE;
-        std::string Bytes;
-    };
-    static Raw Stored(const char* path, const char* name) {
-        Raw raw;
-        HKEY key = nullptr;
-        if (RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_READ, &key) != ERROR_SUCCESS) {
-            return raw;
-        }
-        DWORD size = 0;
-        if (RegQueryValueExA(key, name, nullptr, &raw.Type, nullptr, &size) == ERROR_SUCCESS) {
-            raw.Bytes.resize(size);
-            RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(raw.Bytes.data()), &size);
-        }
-        RegCloseKey(key);
-        return raw;
-    }
-    // The number stored under name when it is a REG_DWORD of four bytes; nothing otherwise.
     static std::optional<std::int32_t> StoredDword(const char* path, const char* name) {
-        const Raw raw = Stored(path, name);
-        if (raw.Type != REG_DWORD || raw.Bytes.size() != 4) {
+        const std::optional<std::string> bytes = Stored(path, name, REG_DWORD);
+        std::int32_t value = 0;
+        if (!bytes || bytes->size() != sizeof value) {
             return std::nullopt;
         }
-        std::int32_t value = 0;
-        std::memcpy(&value, raw.Bytes.data(), 4);
+        std::memcpy(&value, bytes->data(), sizeof value);
         return value;
     }
 
@@ -101,40 +93,31 @@ protected:
 
 using RegistryTest = PrivateRegistry;
 
-TEST_F(RegistryTest, DwordsAreFourBytesUnderAPathThatOnlyAWriteCreates) {
+TEST_F(RegistryTest, ValuesKeepTheirTypeAndSizeUnderAPathThatOnlyAWriteCreates) {
     EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Sound", 7), 7);
-    EXPECT_FALSE(KeyExists("Software\\Quillmoor"));
-    EXPECT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "Sound", -5));
-    EXPECT_EQ(Stored(kKey, "Sound").Type, static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(Stored(kKey, "Sound").Bytes, std::string("\xFB\xFF\xFF\xFF", 4));
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Sound", 7), -5);
-
-    StoreRaw(kKey, "AsText", REG_SZ, "12", 3);
-    const BYTE four[4] = {1, 0, 0, 0};
-    StoreRaw(kKey, "AsBinary", REG_BINARY, four, sizeof four);
-    StoreRaw(kKey, "ShortDword", REG_DWORD, four, 2);
-    const std::uint64_t wide = 3;
-    StoreRaw(kKey, "AsQword", REG_QWORD, &wide, sizeof wide);
-    for (const char* name : {"AsText", "AsBinary", "ShortDword", "AsQword"}) {
-        EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, name, 42), 42) << name;
-    }
-}
-
-TEST_F(RegistryTest, TextsAreStoredWithTheirTerminatingZero) {
-    EXPECT_TRUE(WriteRegString(HKEY_CURRENT_USER, "Software\\Elsewhere\\Deep", "Name", ""));
-    EXPECT_EQ(Stored("Software\\Elsewhere\\Deep", "Name").Type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(Stored("Software\\Elsewhere\\Deep", "Name").Bytes, std::string(1, '\0'));
-    EXPECT_TRUE(WriteRegString(HKEY_CURRENT_USER, kKey, "FontName", "Arial"));
-    EXPECT_EQ(Stored(kKey, "FontName").Bytes, std::string("Arial", 6));
-
     char buffer[16] = "leftover";
-    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, "Software\\Elsewhere\\Deep", "Name", buffer, sizeof buffer));
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "FontName", buffer, sizeof buffer));
     EXPECT_STREQ(buffer, "");
-    for (const char* name : {"Missing", "Number"}) {
-        WriteRegDword(HKEY_CURRENT_USER, kKey, "Number", 65);
-        std::strcpy(buffer, "leftover");
-        EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, name, buffer, sizeof buffer)) << name;
-        EXPECT_STREQ(buffer, "") << name;
+    EXPECT_FALSE(KeyExists("Software\\Quillmoor"));
+
+    EXPECT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "Sound", -5));
+    EXPECT_EQ(Stored(kKey, "Sound", REG_DWORD), std::string("\xFB\xFF\xFF\xFF", 4));
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Sound", 7), -5);
+    EXPECT_TRUE(WriteRegString(HKEY_CURRENT_USER, "Software\\Elsewhere\\Deep", "Name", ""));
+    EXPECT_EQ(Stored("Software\\Elsewhere\\Deep", "Name", REG_SZ), std::string(1, '\0'));
+    EXPECT_TRUE(WriteRegString(HKEY_CURRENT_USER, kKey, "FontName", "Arial"));
+    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kKey, "FontName", buffer, sizeof buffer));
+    EXPECT_STREQ(buffer, "Arial");
+
+    // Neither read takes a value of another type, nor a number of another size.
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "Sound", buffer, sizeof buffer));
+    EXPECT_STREQ(buffer, "");
+    const std::uint64_t four = 1;
+    StoreRaw(kKey, "AsBinary", REG_BINARY, &four, 4);
+    StoreRaw(kKey, "ShortDword", REG_DWORD, &four, 2);
+    StoreRaw(kKey, "AsQword", REG_QWORD, &four, 8);
+    for (const char* name : {"FontName", "AsBinary", "ShortDword", "AsQword"}) {
+        EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, name, 42), 42) << name;
     }
 }
 
@@ -168,76 +151,50 @@ TEST_F(RegistryTest, ATextReadFitsWithItsZeroOrNotAtAll) {
     EXPECT_EQ(buffer[0], '#');
 }
 
-// Watches every key the program opens, creates and closes, with the arguments it asks for.
+// Watches every key the program opens or creates, with the rights it asks for, and every key it
+// closes.
 struct KeySpy {
-    struct Open {
+    struct Call {
         bool Created;
         HKEY Root;
         DWORD Options;
         REGSAM Access;
-        std::optional<std::string> Class;
+        std::string Class; // "(none)" for a null class
         bool DefaultSecurity;
     };
-    static inline std::vector<Open> Calls;
+    static inline std::vector<Call> Calls;
     static inline std::vector<HKEY> Opened, Closed;
-    static inline decltype(&RegOpenKeyExA) RealOpen;
-    static inline decltype(&RegCreateKeyExA) RealCreate;
-    static inline decltype(&RegCloseKey) RealClose;
+    static inline KeySpy* Self;
 
-    static LSTATUS WINAPI SpyOpen(HKEY root, LPCSTR path, DWORD options, REGSAM access, PHKEY result) {
-        const LSTATUS status = RealOpen(root, path, options, access, result);
-        Calls.push_back({false, root, options, access, std::nullopt, true});
+    static LSTATUS Note(LSTATUS status, const Call& call, HKEY* key) {
+        Calls.push_back(call);
         if (status == ERROR_SUCCESS) {
-            Opened.push_back(*result);
+            Opened.push_back(*key);
         }
         return status;
     }
-    static LSTATUS WINAPI SpyCreate(HKEY root, LPCSTR path, DWORD reserved, LPSTR keyClass, DWORD options,
-                                    REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY result,
-                                    LPDWORD disposition) {
-        const LSTATUS status =
-            RealCreate(root, path, reserved, keyClass, options, access, security, result, disposition);
-        Calls.push_back({true, root, options, access,
-                         keyClass ? std::optional<std::string>(keyClass) : std::nullopt,
-                         security == nullptr});
-        if (status == ERROR_SUCCESS) {
-            Opened.push_back(*result);
-        }
-        return status;
+    static LSTATUS WINAPI Open(HKEY root, LPCSTR path, DWORD options, REGSAM access, PHKEY key) {
+        return Note(Self->open.Original()(root, path, options, access, key),
+                    {false, root, options, access, "(none)", true}, key);
     }
-    static LSTATUS WINAPI SpyClose(HKEY key) {
+    static LSTATUS WINAPI Create(HKEY root, LPCSTR path, DWORD reserved, LPSTR keyClass, DWORD options,
+                                 REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY key,
+                                 LPDWORD disposition) {
+        return Note(Self->create.Original()(root, path, reserved, keyClass, options, access, security, key,
+                                            disposition),
+                    {true, root, options, access, keyClass ? keyClass : "(none)", security == nullptr}, key);
+    }
+    static LSTATUS WINAPI Close(HKEY key) {
         Closed.push_back(key);
-        return RealClose(key);
+        return Self->close.Original()(key);
     }
 
-    KeySpy() {
-        Calls.clear();
-        Opened.clear();
-        Closed.clear();
-        RealOpen = open.Original();
-        RealCreate = create.Original();
-        RealClose = close.Original();
-    }
-    static void ExpectRightsAskedFor() {
-        for (const Open& call : Calls) {
-            EXPECT_EQ(call.Root, HKEY_CURRENT_USER);
-            EXPECT_EQ(call.Options, 0u); // REG_OPTION_NON_VOLATILE when creating
-            // KEY_READ (0x20019) to read; KEY_WRITE (0x20006) to write.
-            EXPECT_EQ(call.Access, call.Created ? 0x20006u : 0x20019u);
-            EXPECT_EQ(call.Class, call.Created ? std::optional<std::string>("") : std::nullopt);
-            EXPECT_TRUE(call.DefaultSecurity);
-        }
-    }
+    KeySpy() { Self = this; }
     bool Installed() const { return open.Installed() && create.Installed() && close.Installed(); }
-    // Every handle that was opened or created, and every handle closed, each in order of value.
-    static std::vector<HKEY> Sorted(std::vector<HKEY> keys) {
-        std::sort(keys.begin(), keys.end());
-        return keys;
-    }
 
-    ImportHook<decltype(&RegOpenKeyExA)> open{"advapi32.dll", "RegOpenKeyExA", SpyOpen};
-    ImportHook<decltype(&RegCreateKeyExA)> create{"advapi32.dll", "RegCreateKeyExA", SpyCreate};
-    ImportHook<decltype(&RegCloseKey)> close{"advapi32.dll", "RegCloseKey", SpyClose};
+    ImportHook<decltype(&RegOpenKeyExA)> open{"advapi32.dll", "RegOpenKeyExA", Open};
+    ImportHook<decltype(&RegCreateKeyExA)> create{"advapi32.dll", "RegCreateKeyExA", Create};
+    ImportHook<decltype(&RegCloseKey)> close{"advapi32.dll", "RegCloseKey", Close};
 };
 
 TEST_F(RegistryTest, EveryKeyOpenedIsClosedOnEveryPathWithTheRightsAskedFor) {
@@ -245,92 +202,66 @@ TEST_F(RegistryTest, EveryKeyOpenedIsClosedOnEveryPathWithTheRightsAskedFor) {
     WriteRegString(HKEY_CURRENT_USER, kKey, "Long", std::string(300, 'x').c_str());
     WriteRegDword(HKEY_CURRENT_USER, kKey, "Number", 3);
     char text[256];
-    {
-        KeySpy spy;
-        ASSERT_TRUE(spy.Installed());
-        for (const char* name : {"Number", "Text", "Missing"}) {
-            ReadRegDword(HKEY_CURRENT_USER, kKey, name, 0);
-            ReadRegString(HKEY_CURRENT_USER, kKey, name, text, sizeof text);
-        }
-        ReadRegString(HKEY_CURRENT_USER, kKey, "Long", text, sizeof text);
-        ReadRegDword(HKEY_CURRENT_USER, "Software\\Nowhere", "Number", 0);
-        ReadRegString(HKEY_CURRENT_USER, "Software\\Nowhere", "Text", text, sizeof text);
-        WriteRegDword(HKEY_CURRENT_USER, kKey, "Number", 4);
-        WriteRegString(HKEY_CURRENT_USER, kKey, "Text", "34");
-
-        // One key per call: seven reads and two writes found their key, two reads did not.
-        EXPECT_EQ(KeySpy::Calls.size(), 11u);
-        EXPECT_EQ(KeySpy::Opened.size(), 9u);
-        EXPECT_EQ(KeySpy::Sorted(KeySpy::Closed), KeySpy::Sorted(KeySpy::Opened));
-        KeySpy::ExpectRightsAskedFor();
-    }
-
-    // The same holds for whole loads, saves and statistics updates.
-    WindowPlacement placement;
     KeySpy spy;
-    LoadPreferences(placement);
-    SavePreferences(placement);
-    LoadPreferences(placement);
-    RecordGame(1, 10);
-    AddSkippedGame();
-    CheckHighScore(nullptr, 5);
-    ResetStatistics();
-    EXPECT_GT(KeySpy::Opened.size(), 100u);
-    EXPECT_EQ(KeySpy::Sorted(KeySpy::Closed), KeySpy::Sorted(KeySpy::Opened));
-    KeySpy::ExpectRightsAskedFor();
-    Preferences = PreferencesRecord{};
-    GameSettings = GameSettingsRecord{};
+    ASSERT_TRUE(spy.Installed());
+    for (const char* name : {"Number", "Text", "Missing"}) {
+        ReadRegDword(HKEY_CURRENT_USER, kKey, name, 0);
+        ReadRegString(HKEY_CURRENT_USER, kKey, name, text, sizeof text);
+    }
+    ReadRegString(HKEY_CURRENT_USER, kKey, "Long", text, sizeof text);
+    ReadRegDword(HKEY_CURRENT_USER, "Software\\Nowhere", "Number", 0);
+    ReadRegString(HKEY_CURRENT_USER, "Software\\Nowhere", "Text", text, sizeof text);
+    WriteRegDword(HKEY_CURRENT_USER, kKey, "Number", 4);
+    WriteRegString(HKEY_CURRENT_USER, kKey, "Text", "34");
+
+    // One key per call: seven reads and two writes found their key, two reads did not.
+    EXPECT_EQ(KeySpy::Calls.size(), 11u);
+    EXPECT_EQ(KeySpy::Opened.size(), 9u);
+    std::sort(KeySpy::Opened.begin(), KeySpy::Opened.end());
+    std::sort(KeySpy::Closed.begin(), KeySpy::Closed.end());
+    EXPECT_EQ(KeySpy::Closed, KeySpy::Opened);
+    for (const KeySpy::Call& call : KeySpy::Calls) {
+        EXPECT_EQ(call.Root, HKEY_CURRENT_USER);
+        EXPECT_EQ(call.Options, 0u); // REG_OPTION_NON_VOLATILE when creating
+        // KEY_READ (0x20019) to read; KEY_WRITE (0x20006) to write.
+        EXPECT_EQ(call.Access, call.Created ? 0x20006u : 0x20019u);
+        EXPECT_EQ(call.Class, call.Created ? "" : "(none)");
+        EXPECT_TRUE(call.DefaultSecurity);
+    }
 }
 
-// Every value of the program's key but FontName, the field it loads into and its default.
+// Every value of the program's key but FontName, the field it loads into and its default (the
+// colours: yellowish 255, 255, 128 and dark blue 0, 0, 128).
 WindowPlacement Placement;
 struct Value {
     const char* Name;
     void* Field; // a signed 32-bit number or a colour
     std::int32_t Default;
 };
+// clang-format off
 const Value kValues[] = {
-    {"GameNumber", &GameSettings.GameNumber, 9},
-    {"EndGameCondition", &GameSettings.EndGameCondition, 4},
-    {"GenerateWords", &GameSettings.GenerateWords, 1},
-    {"GenerateFakes", &GameSettings.GenerateFakes, 1},
-    {"TargetCount", &GameSettings.TargetCount, 50},
-    {"TimeLimit", &GameSettings.TimeLimit, 50},
-    {"WordLifespan", &GameSettings.WordLifespan, 50},
-    {"FakeWordProbab", &GameSettings.FakeWordProbab, 50},
-    {"AddWordInterval", &GameSettings.AddWordInterval, 20},
-    {"RandomFonts", &GameSettings.RandomFonts, 0},
-    {"PenalizeMistakes", &GameSettings.PenalizeMistakes, 1},
-    {"PowerUps", &GameSettings.PowerUps, 1},
-    {"FadeWords", &GameSettings.FadeWords, 0},
-    {"AnimateWords", &GameSettings.AnimateWords, 0},
-    {"ExpireMistakes", &GameSettings.ExpireMistakes, 0},
-    {"AdjustLifespan", &GameSettings.AdjustLifespan, 1},
-    {"HandicapSpeed", &GameSettings.HandicapSpeed, 1},
-    {"RoundRobin", &GameSettings.RoundRobin, 0},
+    {"GameNumber", &GameSettings.GameNumber, 9}, {"EndGameCondition", &GameSettings.EndGameCondition, 4},
+    {"GenerateWords", &GameSettings.GenerateWords, 1}, {"GenerateFakes", &GameSettings.GenerateFakes, 1},
+    {"TargetCount", &GameSettings.TargetCount, 50}, {"TimeLimit", &GameSettings.TimeLimit, 50},
+    {"WordLifespan", &GameSettings.WordLifespan, 50}, {"FakeWordProbab", &GameSettings.FakeWordProbab, 50},
+    {"AddWordInterval", &GameSettings.AddWordInterval, 20}, {"RandomFonts", &GameSettings.RandomFonts, 0},
+    {"PenalizeMistakes", &GameSettings.PenalizeMistakes, 1}, {"PowerUps", &GameSettings.PowerUps, 1},
+    {"FadeWords", &GameSettings.FadeWords, 0}, {"AnimateWords", &GameSettings.AnimateWords, 0},
+    {"ExpireMistakes", &GameSettings.ExpireMistakes, 0}, {"AdjustLifespan", &GameSettings.AdjustLifespan, 1},
+    {"HandicapSpeed", &GameSettings.HandicapSpeed, 1}, {"RoundRobin", &GameSettings.RoundRobin, 0},
     {"PrefillDeadRects", &GameSettings.PrefillDeadRects, 0},
     {"ScoreBogusWords", &GameSettings.ScoreBogusWords, 1},
-    {"ScoreValidWords", &GameSettings.ScoreValidWords, 1},
-    {"AddWordsFaster", &GameSettings.AddWordsFaster, 1},
-    {"RoundRobinScore", &GameSettings.RoundRobinScore, 0},
-    {"FontSize", &Preferences.FontSize, 24},
-    {"ColorDepth", &Preferences.ColorDepth, 32},
-    {"GameSelection", &Preferences.GameSelection, 0},
-    {"CurrentGame", &Preferences.CurrentGame, 0},
-    {"ForegroundColor", &Preferences.ForegroundColor, 0x0080FFFF}, // red 255, green 255, blue 128
-    {"BackgroundColor", &Preferences.BackgroundColor, 0x00800000}, // blue 128
-    {"LayoutVertical", &Preferences.LayoutVertical, 0},
-    {"ShowRulesDlg", &Preferences.ShowRulesDlg, 1},
-    {"ShowWelcomeDlg", &Preferences.ShowWelcomeDlg, 1},
-    {"Music", &Preferences.Music, 1},
-    {"Timer", &Preferences.Timer, 1},
-    {"Sound", &Preferences.Sound, 1},
-    {"Top", &Placement.Top, 0},
-    {"Left", &Placement.Left, 0},
-    {"Width", &Placement.Width, 640},
-    {"Height", &Placement.Height, 440},
-    {"MinMax", &Placement.MinMax, 0},
-};
+    {"ScoreValidWords", &GameSettings.ScoreValidWords, 1}, {"AddWordsFaster", &GameSettings.AddWordsFaster, 1},
+    {"RoundRobinScore", &GameSettings.RoundRobinScore, 0}, {"FontSize", &Preferences.FontSize, 24},
+    {"ColorDepth", &Preferences.ColorDepth, 32}, {"GameSelection", &Preferences.GameSelection, 0},
+    {"CurrentGame", &Preferences.CurrentGame, 0}, {"ForegroundColor", &Preferences.ForegroundColor, 0x0080FFFF},
+    {"BackgroundColor", &Preferences.BackgroundColor, 0x00800000},
+    {"LayoutVertical", &Preferences.LayoutVertical, 0}, {"ShowRulesDlg", &Preferences.ShowRulesDlg, 1},
+    {"ShowWelcomeDlg", &Preferences.ShowWelcomeDlg, 1}, {"Music", &Preferences.Music, 1},
+    {"Timer", &Preferences.Timer, 1}, {"Sound", &Preferences.Sound, 1}, {"Top", &Placement.Top, 0},
+    {"Left", &Placement.Left, 0}, {"Width", &Placement.Width, 640}, {"Height", &Placement.Height, 440},
+    {"MinMax", &Placement.MinMax, 0}};
+// clang-format on
 static_assert(sizeof(COLORREF) == sizeof(std::int32_t));
 
 std::int32_t In(const Value& value) {
@@ -371,30 +302,29 @@ TEST_F(PreferencesTest, AnEmptyRegistryLoadsTheDefaultsWhichASaveStoresByName) {
     for (const Value& value : kValues) {
         EXPECT_EQ(StoredDword(kKey, value.Name), value.Default) << value.Name;
     }
-    EXPECT_EQ(Stored(kKey, "FontName").Type, static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(Stored(kKey, "FontName").Bytes, std::string("Arial", 6));
+    EXPECT_EQ(Stored(kKey, "FontName", REG_SZ), std::string("Arial", 6));
 }
 
 TEST_F(PreferencesTest, EachValueLoadsIntoItsOwnFieldAndIsSavedFromIt) {
     // A number of its own for every value, each with a non-zero top byte (kept as it is in colours).
-    for (std::size_t i = 0; i < std::size(kValues); ++i) {
-        StoreDword(kKey, kValues[i].Name, -1000 - static_cast<std::int32_t>(i));
+    const auto own = [](const Value& value) { return -1000 - static_cast<std::int32_t>(&value - kValues); };
+    for (const Value& value : kValues) {
+        StoreDword(kKey, value.Name, own(value));
     }
     StoreRaw(kKey, "FontName", REG_SZ, "Comic Sans MS", 14);
     Load();
-    for (std::size_t i = 0; i < std::size(kValues); ++i) {
-        EXPECT_EQ(In(kValues[i]), -1000 - static_cast<std::int32_t>(i)) << kValues[i].Name;
+    for (const Value& value : kValues) {
+        EXPECT_EQ(In(value), own(value)) << value.Name;
     }
     EXPECT_STREQ(Preferences.FontName, "Comic Sans MS");
     EXPECT_EQ(WordFontSize, Preferences.FontSize);
 
     ASSERT_EQ(RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillmoor"), ERROR_SUCCESS);
     SavePreferences(Placement);
-    for (std::size_t i = 0; i < std::size(kValues); ++i) {
-        EXPECT_EQ(StoredDword(kKey, kValues[i].Name), -1000 - static_cast<std::int32_t>(i))
-            << kValues[i].Name;
+    for (const Value& value : kValues) {
+        EXPECT_EQ(StoredDword(kKey, value.Name), own(value)) << value.Name;
     }
-    EXPECT_EQ(Stored(kKey, "FontName").Bytes, std::string("Comic Sans MS", 14));
+    EXPECT_EQ(Stored(kKey, "FontName", REG_SZ), std::string("Comic Sans MS", 14));
 }
 
 TEST_F(PreferencesTest, OddStoredValuesFallBackOneByOne) {
@@ -431,6 +361,16 @@ protected:
         PrivateRegistry::TearDown();
     }
 
+    // LatestScore, GamesPlayed, GamesWon, AverageScore, BestScore and WorstScore, each read back by
+    // its name.
+    static void ExpectStatistics(const char* key, const std::vector<std::int32_t>& expected) {
+        const char* names[] = {"LatestScore",  "GamesPlayed", "GamesWon",
+                               "AverageScore", "BestScore",   "WorstScore"};
+        for (std::size_t i = 0; i < std::size(names); ++i) {
+            EXPECT_EQ(StoredDword(key, names[i]), expected[i]) << names[i];
+        }
+    }
+
     std::vector<std::int32_t> Offered;
 };
 
@@ -439,34 +379,18 @@ TEST_F(StatisticsTest, EachGameUpdatesTheStatisticsOfItsFamily) {
     EXPECT_STREQ(GameKey(), kGeneric);
     EXPECT_EQ(ReadStatistics(kGeneric).WorstScore, 1000); // the stand-in for a missing worst score
     RecordGame(1, 120);
-    EXPECT_EQ(StoredDword(kGeneric, "LatestScore"), 120);
-    EXPECT_EQ(StoredDword(kGeneric, "GamesPlayed"), 1);
-    EXPECT_EQ(StoredDword(kGeneric, "GamesWon"), 1);
-    EXPECT_EQ(StoredDword(kGeneric, "AverageScore"), 120);
-    EXPECT_EQ(StoredDword(kGeneric, "BestScore"), 120);
-    EXPECT_EQ(StoredDword(kGeneric, "WorstScore"), 120);
+    ExpectStatistics(kGeneric, {120, 1, 1, 120, 120, 120});
     RecordGame(2, -7);
-    EXPECT_EQ(StoredDword(kGeneric, "LatestScore"), -7);
-    EXPECT_EQ(StoredDword(kGeneric, "GamesPlayed"), 2);
-    EXPECT_EQ(StoredDword(kGeneric, "GamesWon"), 1);
-    EXPECT_EQ(StoredDword(kGeneric, "AverageScore"), 56); // (120 - 7) / 2
-    EXPECT_EQ(StoredDword(kGeneric, "BestScore"), 120);
-    EXPECT_EQ(StoredDword(kGeneric, "WorstScore"), -7);
+    ExpectStatistics(kGeneric, {-7, 2, 1, 56, 120, -7}); // average (120 - 7) / 2
     RecordGame(4, 121);
-    EXPECT_EQ(StoredDword(kGeneric, "GamesPlayed"), 3);
-    EXPECT_EQ(StoredDword(kGeneric, "GamesWon"), 2);
-    EXPECT_EQ(StoredDword(kGeneric, "AverageScore"), 77); // (56 * 2 + 121) / 3
-    EXPECT_EQ(StoredDword(kGeneric, "BestScore"), 121);
+    ExpectStatistics(kGeneric, {121, 3, 2, 77, 121, -7}); // average (56 * 2 + 121) / 3
 
     AddSkippedGame();
     AddSkippedGame();
     EXPECT_EQ(StoredDword(kGeneric, "GamesSkipped"), 2);
     ResetStatistics();
-    for (const char* name :
-         {"GamesPlayed", "GamesSkipped", "GamesWon", "AverageScore", "BestScore", "WorstScore"}) {
-        EXPECT_EQ(StoredDword(kGeneric, name), 0) << name;
-    }
-    EXPECT_EQ(StoredDword(kGeneric, "LatestScore"), 121);
+    ExpectStatistics(kGeneric, {121, 0, 0, 0, 0, 0});
+    EXPECT_EQ(StoredDword(kGeneric, "GamesSkipped"), 0);
 
     // The stages keep theirs apart; the tour's start clears them whichever family is current.
     EXPECT_STREQ(kGenericGameKey, kGeneric);
@@ -484,40 +408,34 @@ TEST_F(StatisticsTest, EachGameUpdatesTheStatisticsOfItsFamily) {
     EXPECT_STREQ(GameKey(), kGeneric);
 }
 
-TEST_F(StatisticsTest, OnlyAScoreAboveTheLowestEntryIsOffered) {
+TEST_F(StatisticsTest, OnlyAScoreAboveTheLowestEntryIsOfferedAndDuringTheTourItsSum) {
+    GameSettings.RoundRobinScore = 77; // outside the tour the sum is left alone
+    RecordGame(1, 3);
     EXPECT_FALSE(CheckHighScore(nullptr, 1)); // no stored list: the lowest default entry is 1
     EXPECT_TRUE(CheckHighScore(nullptr, 2));
     StoreRaw("Software\\Quillmoor\\Lexiblast\\Generic\\HighScores", "Score9", REG_SZ, "100", 4);
     EXPECT_FALSE(CheckHighScore(nullptr, 100));
     EXPECT_TRUE(CheckHighScore(nullptr, 101));
-    EXPECT_EQ(Offered, (std::vector<std::int32_t>{2, 101}));
     SetHighScoreEntry(nullptr); // without an installed dialog the check still reports
     EXPECT_TRUE(CheckHighScore(nullptr, 500));
-}
+    EXPECT_EQ(GameSettings.RoundRobinScore, 77);
 
-TEST_F(StatisticsTest, TheTourAddsUpItsScoresAndOffersTheSumOnce) {
+    // Each tour game adds to the sum, which competes against the nine-fold lowest default and starts
+    // again from 0 either way.
+    SetHighScoreEntry([this](HWND, std::int32_t score) { Offered.push_back(score); });
     GameSettings.RoundRobin = 1;
+    GameSettings.RoundRobinScore = 0;
     SetGameKey(kTour);
-    for (const std::int32_t score : {120, -5, 300}) {
-        RecordGame(1, score);
-    }
-    EXPECT_EQ(GameSettings.RoundRobinScore, 415);
-
-    // The sum competes against the nine-fold lowest default and starts again from 0 either way.
-    GameSettings.RoundRobinScore = 9;
+    RecordGame(1, 4);
+    RecordGame(2, 5);
+    EXPECT_EQ(GameSettings.RoundRobinScore, 9);
     EXPECT_FALSE(CheckHighScore(nullptr, 5000));
     EXPECT_EQ(GameSettings.RoundRobinScore, 0);
-    GameSettings.RoundRobinScore = 10;
+    RecordGame(4, 15);
+    RecordGame(1, -5);
     EXPECT_TRUE(CheckHighScore(nullptr, -5000));
-    EXPECT_EQ(Offered, std::vector<std::int32_t>{10});
     EXPECT_EQ(GameSettings.RoundRobinScore, 0);
-
-    // Outside the tour the sum is left alone.
-    GameSettings.RoundRobin = 0;
-    GameSettings.RoundRobinScore = 77;
-    RecordGame(1, 1000);
-    CheckHighScore(nullptr, 3);
-    EXPECT_EQ(GameSettings.RoundRobinScore, 77);
+    EXPECT_EQ(Offered, (std::vector<std::int32_t>{2, 101, 10}));
 }
 
 } // namespace
