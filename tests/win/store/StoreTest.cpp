@@ -3,29 +3,32 @@
 #include "store/Preferences.h"
 #include "store/Registry.h"
 #include "store/Statistics.h"
+#include "support/ImportHook.h"
 
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
-#include <cstddef>
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
 namespace {
 
 constexpr char kKey[] = "Software\\Quillmoor\\Lexiblast";
+constexpr char kGeneric[] = "Software\\Quillmoor\\Lexiblast\\Generic";
+constexpr char kTour[] = "Software\\Quillmoor\\Lexiblast\\RoundRobin";
 
 // Gives each test a registry of its own: HKEY_CURRENT_USER is redirected to a fresh, empty key for
 // the length of the test, and that key is deleted afterwards.
 class PrivateRegistry : public ::testing::Test {
 protected:
     void SetUp() override {
-        const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-        Path = std::string("Software\\LexiblastTests\\") + test->test_suite_name() + "." + test->name() +
-               "." + std::to_string(GetCurrentProcessId());
+        Path = "Software\\LexiblastTests\\" + std::to_string(GetCurrentProcessId());
         RegDeleteTreeA(HKEY_CURRENT_USER, Path.c_str());
         ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, Path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                   KEY_ALL_ACCESS, nullptr, &Root, nullptr),
@@ -56,12 +59,29 @@ protected:
         RegCloseKey(key);
     }
 
-    // The type of a stored value (REG_NONE when it is missing) and its size in bytes.
-    static DWORD StoredType(const char* path, const char* name, DWORD& size) {
-        DWORD type = REG_NONE;
-        const LSTATUS found =
-            RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &size);
-        return found == ERROR_SUCCESS ? type : REG_NONE;
+    // The bytes of a value stored with this type, read without the program's own functions; nothing
+    // when it is missing or of another type.
+    static std::optional<std::string> Stored(const char* path, const char* name, DWORD type) {
+        std::string bytes(1024, '\0');
+        DWORD found = REG_NONE;
+        DWORD size = static_cast<DWORD>(bytes.size());
+        if (RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_ANY | RRF_NOEXPAND, &found, bytes.data(),
+                         &size) != ERROR_SUCCESS ||
+            found != type) {
+            return std::nullopt;
+        }
+        return bytes.substr(0, size);
+    }
+    static void StoreDword(const char* path, const char* name, std::int32_t value) {
+        StoreRaw(path, name, REG_DWORD, &value, sizeof value);
+    }
+    static std::optional<std::int32_t> StoredDword(const char* path, const char* name) {
+        std::int32_t value = 0;
+        DWORD size = sizeof value;
+        return RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_REG_DWORD, nullptr, &value, &size) ==
+                       ERROR_SUCCESS
+                   ? std::optional(value)
+                   : std::nullopt;
     }
 
     HKEY Root = nullptr;
@@ -70,68 +90,181 @@ protected:
 
 using RegistryTest = PrivateRegistry;
 
-TEST_F(RegistryTest, ReadsOfAMissingKeyFallBackAndWritesCreateTheWholePath) {
+TEST_F(RegistryTest, ValuesKeepTheirTypeAndSizeUnderAPathThatOnlyAWriteCreates) {
     EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Sound", 7), 7);
     char buffer[16] = "leftover";
     EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "FontName", buffer, sizeof buffer));
     EXPECT_STREQ(buffer, "");
     EXPECT_FALSE(KeyExists("Software\\Quillmoor"));
 
-    EXPECT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "Score", -5));
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Score", 0), -5);
-    DWORD size = 0;
-    EXPECT_EQ(StoredType(kKey, "Score", size), static_cast<DWORD>(REG_DWORD));
-    EXPECT_EQ(size, 4u);
-    // The empty string is stored as its terminator alone and reads back as itself.
+    EXPECT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "Sound", -5));
+    EXPECT_EQ(Stored(kKey, "Sound", REG_DWORD), std::string("\xFB\xFF\xFF\xFF", 4));
+    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, "Sound", 7), -5);
     EXPECT_TRUE(WriteRegString(HKEY_CURRENT_USER, "Software\\Elsewhere\\Deep", "Name", ""));
-    EXPECT_EQ(StoredType("Software\\Elsewhere\\Deep", "Name", size), static_cast<DWORD>(REG_SZ));
-    EXPECT_EQ(size, 1u);
-    std::strcpy(buffer, "leftover");
-    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, "Software\\Elsewhere\\Deep", "Name", buffer, sizeof buffer));
-    EXPECT_STREQ(buffer, "");
-}
+    EXPECT_EQ(Stored("Software\\Elsewhere\\Deep", "Name", REG_SZ), std::string(1, '\0'));
+    EXPECT_TRUE(WriteRegString(HKEY_CURRENT_USER, kKey, "FontName", "Arial"));
+    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kKey, "FontName", buffer, sizeof buffer));
+    EXPECT_STREQ(buffer, "Arial");
 
-TEST_F(RegistryTest, ValuesOfAnotherTypeOrSizeAreNotAccepted) {
-    StoreRaw(kKey, "AsText", REG_SZ, "12", 3);
-    const BYTE four[4] = {1, 0, 0, 0};
-    StoreRaw(kKey, "AsBinary", REG_BINARY, four, sizeof four);
-    StoreRaw(kKey, "ShortDword", REG_DWORD, four, 2);
-    const std::uint64_t wide = 3;
-    StoreRaw(kKey, "AsQword", REG_QWORD, &wide, sizeof wide);
-    for (const char* name : {"AsText", "AsBinary", "ShortDword", "AsQword"}) {
+    // Neither read takes a value of another type, nor a number of another size.
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "Sound", buffer, sizeof buffer));
+    EXPECT_STREQ(buffer, "");
+    const std::uint64_t four = 1;
+    StoreRaw(kKey, "AsBinary", REG_BINARY, &four, 4);
+    StoreRaw(kKey, "ShortDword", REG_DWORD, &four, 2);
+    StoreRaw(kKey, "AsQword", REG_QWORD, &four, 8);
+    for (const char* name : {"FontName", "AsBinary", "ShortDword", "AsQword"}) {
         EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kKey, name, 42), 42) << name;
     }
 }
 
-TEST_F(RegistryTest, StringsThatDoNotFitAreRefusedWithoutOverrun) {
+TEST_F(RegistryTest, ATextReadFitsWithItsZeroOrNotAtAll) {
     // The buffer under test is the first 256 bytes; the 16 guard bytes after it must stay untouched.
     char buffer[256 + 16];
     std::memset(buffer, '#', sizeof buffer);
-    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, kKey, "Long", std::string(300, 'x').c_str()));
-    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "Long", buffer, 256));
+    const std::string x(300, 'x');
+    StoreRaw(kKey, "Fits", REG_SZ, x.c_str() + 45, 256); // 255 characters and the zero
+    StoreRaw(kKey, "OneTooLong", REG_SZ, x.c_str() + 44, 257);
+    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kKey, "Fits", buffer, 256));
+    EXPECT_EQ(std::string(buffer), std::string(255, 'x'));
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "OneTooLong", buffer, 256));
     EXPECT_EQ(buffer[0], '\0');
-    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, kKey, "Exact", std::string(255, 'e').c_str()));
-    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kKey, "Exact", buffer, 256));
-    EXPECT_EQ(std::string(buffer), std::string(255, 'e'));
 
-    // Texts stored without their terminating zero (the byte after them is not zero either, so the
-    // registry cannot add one on its own).
-    const std::string source(300, 'u');
-    StoreRaw(kKey, "Unterminated", REG_SZ, source.data(), 3);
-    StoreRaw(kKey, "UnterminatedFull", REG_SZ, source.data(), 256);
-    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kKey, "Unterminated", buffer, 256));
-    EXPECT_STREQ(buffer, "uuu");
-    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "UnterminatedFull", buffer, 256));
+    // Texts stored without their zero (the byte after them is not zero either, so the registry
+    // cannot add one on its own): terminated when there is room for it.
+    StoreRaw(kKey, "Bare3", REG_SZ, x.data(), 3);
+    StoreRaw(kKey, "Bare255", REG_SZ, x.data(), 255);
+    StoreRaw(kKey, "Bare256", REG_SZ, x.data(), 256);
+    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kKey, "Bare3", buffer, 256));
+    EXPECT_STREQ(buffer, "xxx");
+    EXPECT_TRUE(ReadRegString(HKEY_CURRENT_USER, kKey, "Bare255", buffer, 256));
+    EXPECT_EQ(std::string(buffer), std::string(255, 'x'));
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "Bare256", buffer, 256));
     EXPECT_EQ(buffer[0], '\0');
     EXPECT_EQ(std::string(buffer + 256, 16), std::string(16, '#'));
 
     buffer[0] = '#'; // no room at all, not even for the zero
-    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "Unterminated", buffer, 0));
+    EXPECT_FALSE(ReadRegString(HKEY_CURRENT_USER, kKey, "Bare3", buffer, 0));
     EXPECT_EQ(buffer[0], '#');
 }
 
-std::vector<std::int32_t> Numbers(const WindowPlacement& p) {
-    return {p.Top, p.Left, p.Width, p.Height, p.MinMax};
+// Watches every key the program opens or creates, with the rights it asks for, and every key it
+// closes.
+struct KeySpy {
+    struct Call {
+        bool Created;
+        HKEY Root;
+        DWORD Options;
+        REGSAM Access;
+        std::string Class; // "(none)" for a null class
+        bool DefaultSecurity;
+    };
+    static inline std::vector<Call> Calls;
+    static inline std::vector<HKEY> Opened, Closed;
+    static inline KeySpy* Self;
+
+    static LSTATUS Note(LSTATUS status, const Call& call, HKEY* key) {
+        Calls.push_back(call);
+        if (status == ERROR_SUCCESS) {
+            Opened.push_back(*key);
+        }
+        return status;
+    }
+    static LSTATUS WINAPI Open(HKEY root, LPCSTR path, DWORD options, REGSAM access, PHKEY key) {
+        return Note(Self->open.Original()(root, path, options, access, key),
+                    {false, root, options, access, "(none)", true}, key);
+    }
+    static LSTATUS WINAPI Create(HKEY root, LPCSTR path, DWORD reserved, LPSTR keyClass, DWORD options,
+                                 REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY key,
+                                 LPDWORD disposition) {
+        return Note(Self->create.Original()(root, path, reserved, keyClass, options, access, security, key,
+                                            disposition),
+                    {true, root, options, access, keyClass ? keyClass : "(none)", security == nullptr}, key);
+    }
+    static LSTATUS WINAPI Close(HKEY key) {
+        Closed.push_back(key);
+        return Self->close.Original()(key);
+    }
+
+    KeySpy() { Self = this; }
+    bool Installed() const { return open.Installed() && create.Installed() && close.Installed(); }
+
+    ImportHook<decltype(&RegOpenKeyExA)> open{"advapi32.dll", "RegOpenKeyExA", Open};
+    ImportHook<decltype(&RegCreateKeyExA)> create{"advapi32.dll", "RegCreateKeyExA", Create};
+    ImportHook<decltype(&RegCloseKey)> close{"advapi32.dll", "RegCloseKey", Close};
+};
+
+TEST_F(RegistryTest, EveryKeyOpenedIsClosedOnEveryPathWithTheRightsAskedFor) {
+    WriteRegString(HKEY_CURRENT_USER, kKey, "Text", "12");
+    WriteRegString(HKEY_CURRENT_USER, kKey, "Long", std::string(300, 'x').c_str());
+    WriteRegDword(HKEY_CURRENT_USER, kKey, "Number", 3);
+    char text[256];
+    KeySpy spy;
+    ASSERT_TRUE(spy.Installed());
+    for (const char* name : {"Number", "Text", "Missing"}) {
+        ReadRegDword(HKEY_CURRENT_USER, kKey, name, 0);
+        ReadRegString(HKEY_CURRENT_USER, kKey, name, text, sizeof text);
+    }
+    ReadRegString(HKEY_CURRENT_USER, kKey, "Long", text, sizeof text);
+    ReadRegDword(HKEY_CURRENT_USER, "Software\\Nowhere", "Number", 0);
+    ReadRegString(HKEY_CURRENT_USER, "Software\\Nowhere", "Text", text, sizeof text);
+    WriteRegDword(HKEY_CURRENT_USER, kKey, "Number", 4);
+    WriteRegString(HKEY_CURRENT_USER, kKey, "Text", "34");
+
+    // One key per call: seven reads and two writes found their key, two reads did not.
+    EXPECT_EQ(KeySpy::Calls.size(), 11u);
+    EXPECT_EQ(KeySpy::Opened.size(), 9u);
+    std::sort(KeySpy::Opened.begin(), KeySpy::Opened.end());
+    std::sort(KeySpy::Closed.begin(), KeySpy::Closed.end());
+    EXPECT_EQ(KeySpy::Closed, KeySpy::Opened);
+    for (const KeySpy::Call& call : KeySpy::Calls) {
+        EXPECT_EQ(call.Root, HKEY_CURRENT_USER);
+        EXPECT_EQ(call.Options, 0u); // REG_OPTION_NON_VOLATILE when creating
+        // KEY_READ (0x20019) to read; KEY_WRITE (0x20006) to write.
+        EXPECT_EQ(call.Access, call.Created ? 0x20006u : 0x20019u);
+        EXPECT_EQ(call.Class, call.Created ? "" : "(none)");
+        EXPECT_TRUE(call.DefaultSecurity);
+    }
+}
+
+// Every value of the program's key but FontName, the field it loads into and its default (the
+// colours: yellowish 255, 255, 128 and dark blue 0, 0, 128).
+WindowPlacement Placement;
+struct Value {
+    const char* Name;
+    void* Field; // a signed 32-bit number or a colour
+    std::int32_t Default;
+};
+// clang-format off
+const Value kValues[] = {
+    {"GameNumber", &GameSettings.GameNumber, 9}, {"EndGameCondition", &GameSettings.EndGameCondition, 4},
+    {"GenerateWords", &GameSettings.GenerateWords, 1}, {"GenerateFakes", &GameSettings.GenerateFakes, 1},
+    {"TargetCount", &GameSettings.TargetCount, 50}, {"TimeLimit", &GameSettings.TimeLimit, 50},
+    {"WordLifespan", &GameSettings.WordLifespan, 50}, {"FakeWordProbab", &GameSettings.FakeWordProbab, 50},
+    {"AddWordInterval", &GameSettings.AddWordInterval, 20}, {"RandomFonts", &GameSettings.RandomFonts, 0},
+    {"PenalizeMistakes", &GameSettings.PenalizeMistakes, 1}, {"PowerUps", &GameSettings.PowerUps, 1},
+    {"FadeWords", &GameSettings.FadeWords, 0}, {"AnimateWords", &GameSettings.AnimateWords, 0},
+    {"ExpireMistakes", &GameSettings.ExpireMistakes, 0}, {"AdjustLifespan", &GameSettings.AdjustLifespan, 1},
+    {"HandicapSpeed", &GameSettings.HandicapSpeed, 1}, {"RoundRobin", &GameSettings.RoundRobin, 0},
+    {"PrefillDeadRects", &GameSettings.PrefillDeadRects, 0},
+    {"ScoreBogusWords", &GameSettings.ScoreBogusWords, 1},
+    {"ScoreValidWords", &GameSettings.ScoreValidWords, 1}, {"AddWordsFaster", &GameSettings.AddWordsFaster, 1},
+    {"RoundRobinScore", &GameSettings.RoundRobinScore, 0}, {"FontSize", &Preferences.FontSize, 24},
+    {"ColorDepth", &Preferences.ColorDepth, 32}, {"GameSelection", &Preferences.GameSelection, 0},
+    {"CurrentGame", &Preferences.CurrentGame, 0}, {"ForegroundColor", &Preferences.ForegroundColor, 0x0080FFFF},
+    {"BackgroundColor", &Preferences.BackgroundColor, 0x00800000},
+    {"LayoutVertical", &Preferences.LayoutVertical, 0}, {"ShowRulesDlg", &Preferences.ShowRulesDlg, 1},
+    {"ShowWelcomeDlg", &Preferences.ShowWelcomeDlg, 1}, {"Music", &Preferences.Music, 1},
+    {"Timer", &Preferences.Timer, 1}, {"Sound", &Preferences.Sound, 1}, {"Top", &Placement.Top, 0},
+    {"Left", &Placement.Left, 0}, {"Width", &Placement.Width, 640}, {"Height", &Placement.Height, 440},
+    {"MinMax", &Placement.MinMax, 0}};
+// clang-format on
+static_assert(sizeof(COLORREF) == sizeof(std::int32_t));
+
+std::int32_t In(const Value& value) {
+    std::int32_t number = 0;
+    std::memcpy(&number, value.Field, sizeof number);
+    return number;
 }
 
 class PreferencesTest : public PrivateRegistry {
@@ -143,71 +276,60 @@ protected:
     }
 
     // Loads after overwriting every field in memory, so that the load has to set each one.
-    static WindowPlacement Load() {
-        WindowPlacement placement{-9, -9, -9, -9, -9};
+    static void Load() {
+        std::memset(static_cast<void*>(&Placement), 0x5A, sizeof Placement);
         std::memset(static_cast<void*>(&Preferences), 0x5A, sizeof Preferences);
-        Preferences.FontName[PreferencesRecord::kFontNameSize - 1] = '\0';
+        Preferences.FontName[sizeof Preferences.FontName - 1] = '\0';
         std::memset(static_cast<void*>(&GameSettings), 0x5A, sizeof GameSettings);
         WordFontSize = -1;
-        LoadPreferences(placement);
-        return placement;
+        LoadPreferences(Placement);
     }
 };
 
-TEST_F(PreferencesTest, AnEmptyRegistryGivesTheDefaults) {
-    EXPECT_EQ(Numbers(Load()), (std::vector<std::int32_t>{0, 0, 640, 440, 0}));
-    const PreferencesRecord& p = Preferences;
-    EXPECT_STREQ(p.FontName, "Arial");
-    EXPECT_EQ(
-        (std::vector<std::int64_t>{p.FontSize, WordFontSize, p.ColorDepth, p.GameSelection, p.CurrentGame,
-                                   p.ForegroundColor, p.BackgroundColor, p.LayoutVertical, p.ShowRulesDlg,
-                                   p.ShowWelcomeDlg, p.Music, p.Timer, p.Sound}),
-        (std::vector<std::int64_t>{24, 24, 32, 0, 0, 0x0080FFFF, 0x00800000, 0, 1, 1, 1, 1, 1}));
-    // GameNumber to RoundRobinScore, in the record's order.
-    const std::int32_t factory[] = {9, 4, 1, 1, 50, 50, 50, 50, 20, 0, 1, 1, 0, 0, 0, 1, 1, 0, 0, 1, 1, 1, 0};
-    static_assert(std::size(factory) == kGameSettingFieldCount);
-    for (std::size_t i = 0; i < kGameSettingFieldCount; ++i) {
-        EXPECT_EQ(GameSettings.*kGameSettingFields[i].Member, factory[i]) << kGameSettingFields[i].Name;
-    }
-    EXPECT_FALSE(KeyExists("Software\\Quillmoor"));
-}
-
-TEST_F(PreferencesTest, EveryFieldSurvivesASaveAndALoad) {
-    // A number of its own in every field, each with a non-zero top byte (kept as it is in colours).
-    constexpr std::size_t numbers = offsetof(PreferencesRecord, FontSize);
-    std::int32_t values[12];
-    static_assert(sizeof values == sizeof(PreferencesRecord) - numbers);
-    for (std::size_t i = 0; i < std::size(values); ++i) {
-        values[i] = -1000 - static_cast<std::int32_t>(i);
-    }
-    std::memcpy(reinterpret_cast<char*>(&Preferences) + numbers, values, sizeof values);
-    std::strcpy(Preferences.FontName, "Comic Sans MS");
-    for (std::size_t i = 0; i < kGameSettingFieldCount; ++i) {
-        GameSettings.*kGameSettingFields[i].Member = 1000 + static_cast<std::int32_t>(i);
-    }
-    const GameSettingsRecord savedSettings = GameSettings;
-    SavePreferences(WindowPlacement{-20, 30, 800, 600, WindowPlacement::kMaximised});
-
-    EXPECT_EQ(Numbers(Load()), (std::vector<std::int32_t>{-20, 30, 800, 600, 2}));
-    EXPECT_STREQ(Preferences.FontName, "Comic Sans MS");
-    EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(&Preferences) + numbers, values, sizeof values), 0);
-    EXPECT_TRUE(GameSettings == savedSettings);
-    EXPECT_EQ(WordFontSize, -1000);
-}
-
-TEST_F(PreferencesTest, OddStoredValuesFallBackOneByOne) {
-    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, kKey, "TargetCount", "75"));
-    ASSERT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "TimeLimit", -3));
-    ASSERT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "FontSize", 0));
-    ASSERT_TRUE(WriteRegDword(HKEY_CURRENT_USER, kKey, "FontName", 12));
+TEST_F(PreferencesTest, AnEmptyRegistryLoadsTheDefaultsWhichASaveStoresByName) {
     Load();
-    EXPECT_STREQ(Preferences.FontName, "Arial"); // a number where text belongs
-    EXPECT_EQ(GameSettings.TargetCount, 50);     // text where a number belongs
-    EXPECT_EQ(GameSettings.TimeLimit, -3);       // used as it stands
-    EXPECT_EQ(WordFontSize, 0);
+    for (const Value& value : kValues) {
+        EXPECT_EQ(In(value), value.Default) << value.Name;
+    }
+    EXPECT_STREQ(Preferences.FontName, "Arial");
+    EXPECT_EQ(WordFontSize, 24);
+    EXPECT_FALSE(KeyExists("Software\\Quillmoor"));
 
-    for (const std::string& face : {std::string(), std::string(600, 'F'), std::string(511, 'L')}) {
-        ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, kKey, "FontName", face.c_str()));
+    SavePreferences(Placement);
+    for (const Value& value : kValues) {
+        EXPECT_EQ(StoredDword(kKey, value.Name), value.Default) << value.Name;
+    }
+    EXPECT_EQ(Stored(kKey, "FontName", REG_SZ), std::string("Arial", 6));
+}
+
+TEST_F(PreferencesTest, EachValueLoadsIntoItsOwnFieldAndIsSavedFromIt) {
+    // A number of its own for every value, each with a non-zero top byte (kept as it is in colours).
+    const auto own = [](const Value& value) { return -1000 - static_cast<std::int32_t>(&value - kValues); };
+    for (const Value& value : kValues) {
+        StoreDword(kKey, value.Name, own(value));
+    }
+    StoreRaw(kKey, "FontName", REG_SZ, "Comic Sans MS", 14);
+    Load();
+    for (const Value& value : kValues) {
+        EXPECT_EQ(In(value), own(value)) << value.Name;
+    }
+    EXPECT_STREQ(Preferences.FontName, "Comic Sans MS");
+    EXPECT_EQ(WordFontSize, Preferences.FontSize);
+
+    ASSERT_EQ(RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillmoor"), ERROR_SUCCESS);
+    SavePreferences(Placement);
+    for (const Value& value : kValues) {
+        EXPECT_EQ(StoredDword(kKey, value.Name), own(value)) << value.Name;
+    }
+    EXPECT_EQ(Stored(kKey, "FontName", REG_SZ), std::string("Comic Sans MS", 14));
+}
+
+TEST_F(PreferencesTest, AFaceNameThatIsNoTextOrDoesNotFitWithItsZeroIn512BytesIsArial) {
+    StoreDword(kKey, "FontName", 12);
+    Load();
+    EXPECT_STREQ(Preferences.FontName, "Arial");
+    for (const std::string& face : {std::string(), std::string(511, 'L'), std::string(512, 'F')}) {
+        StoreRaw(kKey, "FontName", REG_SZ, face.c_str(), static_cast<DWORD>(face.size() + 1));
         Load();
         EXPECT_EQ(std::string(Preferences.FontName), face.size() == 511 ? face : "Arial") << face.size();
     }
@@ -218,90 +340,90 @@ protected:
     void SetUp() override {
         PrivateRegistry::SetUp();
         GameSettings = GameSettingsRecord{};
-        SetGameKey(kGenericGameKey);
         SetHighScoreEntry([this](HWND, std::int32_t score) { Offered.push_back(score); });
     }
     void TearDown() override {
         SetHighScoreEntry(nullptr);
-        SetGameKey(kGenericGameKey);
+        SetGameKey(kGeneric);
         GameSettings = GameSettingsRecord{};
         PrivateRegistry::TearDown();
+    }
+
+    // LatestScore, GamesPlayed, GamesWon, AverageScore, BestScore and WorstScore, each read back by
+    // its name.
+    static void ExpectStatistics(const char* key, const std::vector<std::int32_t>& expected) {
+        const char* names[] = {"LatestScore",  "GamesPlayed", "GamesWon",
+                               "AverageScore", "BestScore",   "WorstScore"};
+        for (std::size_t i = 0; i < std::size(names); ++i) {
+            EXPECT_EQ(StoredDword(key, names[i]), expected[i]) << names[i];
+        }
     }
 
     std::vector<std::int32_t> Offered;
 };
 
-TEST_F(StatisticsTest, GamesSkipsAndResetsUpdateTheStatisticsOfTheirFamily) {
-    RecordGame(EndCompleted, 120);
-    EXPECT_EQ(ReadStatistics(kGenericGameKey), (PlayerStatistics{120, 1, 1, 120, 120, 120}));
-    RecordGame(EndAbandoned, -7);
-    EXPECT_EQ(ReadStatistics(kGenericGameKey), (PlayerStatistics{-7, 2, 1, 56, 120, -7}));
-    RecordGame(EndTimeUp, 10);
-    EXPECT_EQ(ReadStatistics(kGenericGameKey).GamesWon, 2);
+// End reasons: 1 completed and 4 time up are wins, 2 abandoned is not.
+TEST_F(StatisticsTest, EachGameUpdatesTheStatisticsOfItsFamily) {
+    EXPECT_STREQ(GameKey(), kGeneric);
+    EXPECT_EQ(ReadStatistics(kGeneric).WorstScore, 1000); // the stand-in for a missing worst score
+    RecordGame(1, 120);
+    ExpectStatistics(kGeneric, {120, 1, 1, 120, 120, 120});
+    RecordGame(2, -7);
+    ExpectStatistics(kGeneric, {-7, 2, 1, 56, 120, -7}); // average (120 - 7) / 2
+    RecordGame(4, 121);
+    ExpectStatistics(kGeneric, {121, 3, 2, 77, 121, -7}); // average (56 * 2 + 121) / 3
+
     AddSkippedGame();
+    AddSkippedGame();
+    EXPECT_EQ(StoredDword(kGeneric, "GamesSkipped"), 2);
     ResetStatistics();
-    EXPECT_EQ(ReadStatistics(kGenericGameKey), (PlayerStatistics{10, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kGenericGameKey, "GamesSkipped", -1), 0);
-    RecordGame(EndAbandoned, 50); // the first game after a reset: best and worst alike
-    EXPECT_EQ(ReadStatistics(kGenericGameKey), (PlayerStatistics{50, 1, 0, 50, 50, 50}));
+    ExpectStatistics(kGeneric, {121, 0, 0, 0, 0, 0});
+    EXPECT_EQ(StoredDword(kGeneric, "GamesSkipped"), 0);
 
-    SetGameKey(kRoundRobinGameKey);
+    // The stages keep theirs apart; the tour's start clears them whichever family is current.
+    EXPECT_STREQ(kGenericGameKey, kGeneric);
+    EXPECT_STREQ(kRoundRobinGameKey, kTour);
+    ASSERT_TRUE(SetGameKey(kTour));
+    RecordGame(1, 30);
     AddSkippedGame();
-    AddSkippedGame();
-    RecordGame(EndAbandoned, -3); // the first game of this family, over the missing-value defaults
-    EXPECT_EQ(ReadRegDword(HKEY_CURRENT_USER, kRoundRobinGameKey, "GamesSkipped", -1), 2);
-    EXPECT_EQ(ReadStatistics(kRoundRobinGameKey), (PlayerStatistics{-3, 1, 0, -3, -3, -3}));
-    EXPECT_EQ(ReadStatistics(kGenericGameKey).GamesPlayed, 1);
-
-    // The tour's start clears the stage statistics whichever family is current.
-    SetGameKey(kGenericGameKey);
-    ResetStatistics(kRoundRobinGameKey);
-    EXPECT_EQ(ReadStatistics(kRoundRobinGameKey), (PlayerStatistics{-3, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(ReadStatistics(kGenericGameKey).GamesPlayed, 1);
-
+    EXPECT_EQ(StoredDword(kTour, "GamesPlayed"), 1);
+    EXPECT_EQ(StoredDword(kTour, "GamesSkipped"), 1);
+    EXPECT_EQ(StoredDword(kGeneric, "GamesPlayed"), 0);
+    SetGameKey(kGeneric);
+    ResetStatistics(kTour);
+    EXPECT_EQ(StoredDword(kTour, "GamesPlayed"), 0);
     EXPECT_FALSE(SetGameKey(std::string(kGameKeySize, 'k').c_str()));
-    EXPECT_STREQ(GameKey(), kGenericGameKey);
+    EXPECT_STREQ(GameKey(), kGeneric);
 }
 
-TEST_F(StatisticsTest, HighScoreCheckAgainstTheLowestEntry) {
+TEST_F(StatisticsTest, OnlyAScoreAboveTheLowestEntryIsOfferedAndDuringTheTourItsSum) {
+    GameSettings.RoundRobinScore = 77; // outside the tour the sum is left alone
+    RecordGame(1, 3);
     EXPECT_FALSE(CheckHighScore(nullptr, 1)); // no stored list: the lowest default entry is 1
     EXPECT_TRUE(CheckHighScore(nullptr, 2));
-
-    const std::string list = std::string(kGenericGameKey) + "\\HighScores";
-    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, list.c_str(), "Score9", "100"));
+    StoreRaw("Software\\Quillmoor\\Lexiblast\\Generic\\HighScores", "Score9", REG_SZ, "100", 4);
     EXPECT_FALSE(CheckHighScore(nullptr, 100));
     EXPECT_TRUE(CheckHighScore(nullptr, 101));
-    ASSERT_TRUE(WriteRegString(HKEY_CURRENT_USER, list.c_str(), "Score9", "not a number"));
-    EXPECT_TRUE(CheckHighScore(nullptr, 1));
-    EXPECT_EQ(Offered, (std::vector<std::int32_t>{2, 101, 1}));
-
     SetHighScoreEntry(nullptr); // without an installed dialog the check still reports
     EXPECT_TRUE(CheckHighScore(nullptr, 500));
-}
+    EXPECT_EQ(GameSettings.RoundRobinScore, 77);
 
-TEST_F(StatisticsTest, TheTourAddsUpItsScoresAndOffersTheSumOnce) {
+    // Each tour game adds to the sum, which competes against the nine-fold lowest default and starts
+    // again from 0 either way.
+    SetHighScoreEntry([this](HWND, std::int32_t score) { Offered.push_back(score); });
     GameSettings.RoundRobin = 1;
-    SetGameKey(kRoundRobinGameKey);
-    for (const std::int32_t score : {120, -5, 300}) {
-        RecordGame(EndCompleted, score);
-    }
-    EXPECT_EQ(GameSettings.RoundRobinScore, 415);
-
-    // The sum competes against the nine-fold default and starts again from 0 either way.
-    GameSettings.RoundRobinScore = 9;
+    GameSettings.RoundRobinScore = 0;
+    SetGameKey(kTour);
+    RecordGame(1, 4);
+    RecordGame(2, 5);
+    EXPECT_EQ(GameSettings.RoundRobinScore, 9);
     EXPECT_FALSE(CheckHighScore(nullptr, 5000));
     EXPECT_EQ(GameSettings.RoundRobinScore, 0);
-    GameSettings.RoundRobinScore = 10;
+    RecordGame(4, 15);
+    RecordGame(1, -5);
     EXPECT_TRUE(CheckHighScore(nullptr, -5000));
-    EXPECT_EQ(Offered, std::vector<std::int32_t>{10});
     EXPECT_EQ(GameSettings.RoundRobinScore, 0);
-
-    // Outside the tour the sum is left alone.
-    GameSettings.RoundRobin = 0;
-    GameSettings.RoundRobinScore = 77;
-    RecordGame(EndCompleted, 1000);
-    CheckHighScore(nullptr, 3);
-    EXPECT_EQ(GameSettings.RoundRobinScore, 77);
+    EXPECT_EQ(Offered, (std::vector<std::int32_t>{2, 101, 10}));
 }
 
 } // namespace
