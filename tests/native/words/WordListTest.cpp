@@ -297,8 +297,8 @@ TEST_F(WordChoiceTest, ByLengthMakesEveryLengthEquallyLikelyUpToTheLimit) {
     EXPECT_EQ(counts[2] + counts[3] + counts[4], 2000);
 }
 
-// Words of a and s followed by q and k, 2 to 11 letters. Letter chains never hold a q (no letter
-// pair leads to one), compounds split into two words, and a misspelt word usually keeps a q.
+// Words of a and s followed by q and k, 2 to 11 letters, and a and s alone. Letter chains never hold a q (no
+// letter pair leads to one), compounds split into two words, and a misspelt word usually keeps a q.
 class FakeWordsTest : public WordListTest {
 protected:
     void SetUp() override {
@@ -312,6 +312,7 @@ protected:
                 }
             }
         }
+        words.insert(words.end(), {"a", "s"}); // so that a part of one letter would show
         ASSERT_TRUE(LoadLines(words));
         SeedRandom(77);
     }
