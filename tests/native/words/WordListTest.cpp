@@ -253,48 +253,28 @@ TEST_F(WordListTest, ALimitKeepsWordsUpToItsLengthAndMovesOnToLaterLetters) {
     EXPECT_EQ(List.PickAny(4)->Length, 8);
 }
 
-// Every letter but q has words of every length from 2 to 21, more of the short ones; s has 200
-// more six-letter words.
-class WordChoiceTest : public WordListTest {
-protected:
-    void SetUp() override {
-        std::vector<std::string> words = Words('s', 6, 200, "klmnopqrst");
-        for (char letter = 'a'; letter <= 'z'; ++letter) {
-            for (int length = 2; letter != 'q' && length <= 21; ++length) {
-                const auto some = Words(letter, length, length <= 8 ? 6 : 1);
-                words.insert(words.end(), some.begin(), some.end());
-            }
-        }
-        ASSERT_TRUE(LoadLines(words));
-        SeedRandom(2024);
+// One word of each length from 2 to 21 (s), one three-letter word of every other letter but q.
+// Critical values of chi-square at p = 0.001 for 19 and 25 degrees of freedom.
+TEST_F(WordListTest, ByLengthAndByFirstLetterMakeEachEquallyLikely) {
+    std::vector<std::string> words;
+    for (int length = 2; length <= 21; ++length) {
+        words.push_back(std::string(static_cast<std::size_t>(length), 's'));
     }
-
-    // Counts the lengths (or first letters, q for an empty text) of n genuine words.
-    std::vector<int> Draw(int mode, int limit, int n, bool byLength) const {
-        std::vector<int> counts(byLength ? 32 : 26, 0);
-        for (int i = 0; i < n; ++i) {
-            const auto word = List.PickGenuine(mode, limit);
-            if (word == nullptr) {
-                ADD_FAILURE() << "none";
-                continue;
-            }
-            ++counts[byLength ? word->Length : word->Length == 0 ? 'q' - 'a' : word->At(0) - 'a'];
-        }
-        return counts;
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        words.push_back(letter != 'q' && letter != 's' ? std::string(3, letter) : "sun");
     }
-};
-
-// Critical values of chi-square at p = 0.001 for 25 and 19 degrees of freedom.
-TEST_F(WordChoiceTest, ByFirstLetterMakesEveryLetterEquallyLikely) {
-    EXPECT_LT(ChiSquare(Draw(ChooseByFirstLetter, 30, 5200, false), std::vector<double>(26, 200.0)), 52.62);
-}
-
-TEST_F(WordChoiceTest, ByLengthMakesEveryLengthEquallyLikelyUpToTheLimit) {
-    auto counts = Draw(ChooseByLength, 30, 4000, true);
-    EXPECT_LT(ChiSquare({counts.begin() + 2, counts.begin() + 22}, std::vector<double>(20, 200.0)), 43.82);
-    counts = Draw(ChooseByLength, 4, 2000, true);
-    EXPECT_NEAR(counts[4], 1800, 60); // lengths 4 to 21 all give four letters
-    EXPECT_EQ(counts[2] + counts[3] + counts[4], 2000);
+    ASSERT_TRUE(LoadLines(words));
+    SeedRandom(2024);
+    std::vector<int> lengths(32, 0), limited(32, 0), letters(26, 0);
+    for (int i = 0; i < 4000; ++i) {
+        ++lengths[static_cast<std::size_t>(List.PickGenuine(ChooseByLength, 30)->Length)];
+        ++limited[static_cast<std::size_t>(List.PickGenuine(ChooseByLength, 4)->Length)];
+        const auto word = List.PickGenuine(ChooseByFirstLetter, 30);
+        ++letters[static_cast<std::size_t>(word->Length == 0 ? 'q' - 'a' : word->At(0) - 'a')];
+    }
+    EXPECT_LT(ChiSquare({lengths.begin() + 2, lengths.begin() + 22}, std::vector<double>(20, 200.0)), 43.82);
+    EXPECT_NEAR(limited[4], 3600, 80); // lengths 4 to 21 all give four letters
+    EXPECT_LT(ChiSquare(letters, std::vector<double>(26, 4000.0 / 26)), 52.62);
 }
 
 // Words of a and s followed by q and k, 2 to 11 letters, and a and s alone. Letter chains never hold a q (no
