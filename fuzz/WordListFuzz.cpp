@@ -2,8 +2,9 @@
 //
 // Beside the sanitizers' checks, the loaded index is compared with a plain reading of the same
 // bytes: every line (ended by CR or LF, zero bytes skipped, lines of 1,024 bytes or more dropped)
-// that begins with a letter is a word, and when all words are lower-case letters, each of them
-// must be found.
+// that begins with a letter is a word, and when no word holds a space (which matches any one
+// character, so it can throw a search off course), each of them must be found, by its own text
+// and by its lower-cased text, whatever the case of the list.
 
 #include "words/Dictionary.h"
 #include "words/Random.h"
@@ -43,15 +44,20 @@ std::vector<std::string> PlainWords(const std::uint8_t* data, std::size_t size) 
     return words;
 }
 
-bool LowerCaseOnly(const std::vector<std::string>& words) {
+bool WithoutSpaces(const std::vector<std::string>& words) {
     for (const std::string& word : words) {
-        for (const char c : word) {
-            if (c < 'a' || c > 'z') {
-                return false;
-            }
+        if (word.find(' ') != std::string::npos) {
+            return false;
         }
     }
     return true;
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text) {
+        c = (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return text;
 }
 
 void Check(bool condition, const char* what) {
@@ -92,10 +98,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Check(loaded == (list.Index.LetterCount('a') > 0 || list.Index.LetterCount('s') > 0), "load result");
     Check(!loaded || list.LetterTotals[26] == filed, "letter totals");
 
-    const bool exact = LowerCaseOnly(words);
+    const bool exact = WithoutSpaces(words);
     for (std::size_t i = 0; i < words.size() && i < 512; ++i) {
         const int found = list.IsWord(words[i].c_str());
         Check(!exact || found == static_cast<int>(words[i].size()), "a word of the list is found");
+        const int foundLower = list.IsWord(Lower(words[i]).c_str());
+        Check(!exact || foundLower == static_cast<int>(words[i].size()), "a word is found in lower case");
         std::string probe = words[i] + "'";
         list.IsWord(probe.c_str());
         probe.front() = ' ';

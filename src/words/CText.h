@@ -57,14 +57,18 @@ void SetStringSource(StringSource source);
 // when memory runs out.
 char* DupString(const char* text);
 
-// The word comparisons of the dictionary, negative, zero or positive like strcmp. A space in
-// either string matches any one character at the same position (but not the end of the other
-// string). Bytes compare unsigned, as the word list is sorted. The second form compares A to Z as
-// a to z.
-inline int CompareText(const char* a, const char* b) {
+// A to Z as a to z; every other byte as it is, unsigned.
+inline unsigned char FoldCase(char c) {
+    return static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c);
+}
+
+// The comparison of the dictionary's lookups, negative, zero or positive like strcmp: A to Z
+// compare as a to z, other bytes unsigned, and a space in either string matches any one character
+// at the same position (but not the end of the other string).
+inline int CompareTextNoCase(const char* a, const char* b) {
     for (;; ++a, ++b) {
-        const auto ca = static_cast<unsigned char>(*a);
-        const auto cb = static_cast<unsigned char>(*b);
+        const unsigned char ca = FoldCase(*a);
+        const unsigned char cb = FoldCase(*b);
         if (ca != cb && (ca == 0 || cb == 0 || (ca != ' ' && cb != ' '))) {
             return ca - cb;
         }
@@ -74,18 +78,25 @@ inline int CompareText(const char* a, const char* b) {
     }
 }
 
-inline int CompareTextNoCase(const char* a, const char* b) {
-    const auto lower = [](char c) {
-        return static_cast<unsigned char>((c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c);
-    };
+// The order the dictionary keeps its words in, for sorting: the comparison above without the
+// space wildcard, and words that differ only in case ordered by their exact bytes, so that the
+// order is strict. Words that CompareTextNoCase takes as equal then stand side by side, and a
+// lookup always agrees with the order it searches.
+inline bool WordOrderLess(const char* a, const char* b) {
+    // Up to the first differing byte both orders agree; the folded comparison only takes over there.
+    while (*a == *b && *a != '\0') {
+        ++a;
+        ++b;
+    }
+    const bool exactLess = static_cast<unsigned char>(*a) < static_cast<unsigned char>(*b);
     for (;; ++a, ++b) {
-        const unsigned char ca = lower(*a);
-        const unsigned char cb = lower(*b);
-        if (ca != cb && (ca == 0 || cb == 0 || (ca != ' ' && cb != ' '))) {
-            return ca - cb;
+        const unsigned char ca = FoldCase(*a);
+        const unsigned char cb = FoldCase(*b);
+        if (ca != cb) {
+            return ca < cb;
         }
         if (ca == 0) {
-            return 0;
+            return exactLess;
         }
     }
 }

@@ -59,7 +59,7 @@ bool Dictionary::Load(const char* path) {
     if (!read) {
         return false;
     }
-    Index.SortLetterBuckets();
+    Index.SortBuckets();
     if (Index.LetterCount('A') == 0 && Index.LetterCount('S') == 0) {
         return false;
     }

@@ -100,7 +100,7 @@ int StringList::Find(const char* text) const {
     int hi = Count - 1;
     int mid = Count / 2;
     while (mid != lo) {
-        const int order = CompareText(Items[mid], text);
+        const int order = CompareTextNoCase(Items[mid], text);
         if (order == 0) {
             return mid;
         }
@@ -111,14 +111,14 @@ int StringList::Find(const char* text) const {
         }
         mid = lo + (hi - lo) / 2;
     }
-    const int atLo = CompareText(Items[lo], text);
+    const int atLo = CompareTextNoCase(Items[lo], text);
     if (atLo == 0) {
         return lo;
     }
     if (atLo > 0) {
         return -(lo + 1);
     }
-    const int atHi = CompareText(Items[hi], text);
+    const int atHi = CompareTextNoCase(Items[hi], text);
     if (atHi == 0) {
         return hi;
     }

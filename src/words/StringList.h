@@ -9,8 +9,9 @@ class CText;
 // string (DupString) and frees them on Clear and destruction; a list made with ownsStrings false
 // keeps the caller's pointers and frees nothing.
 //
-// Find and InsertSorted treat the list as sorted: lists of up to 64 strings are scanned ignoring
-// case, longer ones are searched by bisection with exact case (see CompareText).
+// Find and InsertSorted treat the list as sorted in WordOrderLess order and compare with
+// CompareTextNoCase (case ignored, a space matches any character): lists of up to 64 strings are
+// scanned from the start, longer ones are searched by bisection.
 class StringList {
 public:
     const char** Items = nullptr;

@@ -19,6 +19,14 @@ bool ByteOrder(const char* a, const char* b) {
     return std::strcmp(a, b) < 0;
 }
 
+void SortBucket(StringList& bucket, bool capitals) {
+    const char** begin = bucket.Items;
+    const char** end = bucket.Items + bucket.Count;
+    if (!(capitals ? std::is_sorted(begin, end, WordOrderLess) : std::is_sorted(begin, end, ByteOrder))) {
+        std::sort(begin, end, WordOrderLess);
+    }
+}
+
 } // namespace
 
 WordIndex::WordIndex() {
@@ -37,6 +45,9 @@ char* WordIndex::NewBlock(std::size_t size) {
     std::unique_ptr<char[]> block(new (std::nothrow) char[blockSize]);
     if (!block) {
         return nullptr;
+    }
+    if (!Blocks.empty()) {
+        BlockUsed.push_back(static_cast<std::size_t>(FreeSpace - Blocks.back().get()));
     }
     FreeSpace = block.get();
     FreeBytes = blockSize;
@@ -116,16 +127,28 @@ std::unique_ptr<CText> WordIndex::RandomOfLength(int length) const {
     return (word != nullptr) ? std::make_unique<CText>(word) : nullptr;
 }
 
-void WordIndex::SortLetterBuckets() {
+void WordIndex::SortBuckets() {
+    // Both sets of buckets point at the same stored words, so reordering the pointers of one bucket
+    // leaves the others as they are.
+    const bool capitals = HasCapitals();
     for (StringList& bucket : LetterBuckets) {
-        const char** begin = bucket.Items;
-        const char** end = bucket.Items + bucket.Count;
-        // Both sets of buckets point at the same stored words, so reordering the pointers of a
-        // letter bucket leaves the length buckets as they are.
-        if (!std::is_sorted(begin, end, ByteOrder)) {
-            std::sort(begin, end, ByteOrder);
+        SortBucket(bucket, capitals);
+    }
+    SortBucket(LengthBuckets[kLengthBuckets - 1], capitals);
+}
+
+bool WordIndex::HasCapitals() const {
+    // The stored words lie one after another in the blocks: one pass over their bytes, with no
+    // early exit, so that it stays a tight loop.
+    unsigned capitals = 0;
+    for (std::size_t i = 0; i < Blocks.size(); ++i) {
+        const char* const begin = Blocks[i].get();
+        const char* const end = (i < BlockUsed.size()) ? begin + BlockUsed[i] : FreeSpace;
+        for (const char* at = begin; at < end; ++at) {
+            capitals |= static_cast<unsigned>(static_cast<unsigned char>(*at - 'A') < 26);
         }
     }
+    return capitals != 0;
 }
 
 void WordIndex::Clear() {
@@ -136,6 +159,7 @@ void WordIndex::Clear() {
         bucket.Clear();
     }
     Blocks.clear();
+    BlockUsed.clear();
     FreeSpace = nullptr;
     FreeBytes = 0;
 }

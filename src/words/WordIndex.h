@@ -2,6 +2,7 @@
 
 #include "words/StringList.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <memory>
 #include <vector>
@@ -16,10 +17,12 @@ public:
     static constexpr int kLetterBuckets = 26;
     static constexpr int kLengthBuckets = 21;
 
-    // Bucket k: the words whose first character, upper-cased, is 'A' + k, in file order (or in
-    // ascending byte order once SortLetterBuckets has run).
+    // Bucket k: the words whose first character, upper-cased, is 'A' + k, in file order until
+    // SortBuckets puts them in WordOrderLess order (case folded, exact bytes breaking ties), the
+    // order that their lookup assumes.
     StringList LetterBuckets[kLetterBuckets];
-    // Bucket k (0 to 19): the words of k + 1 characters; bucket 20: the words of 21 or more.
+    // Bucket k (0 to 19): the words of k + 1 characters, in file order; bucket 20: the words of 21
+    // or more, in WordOrderLess order once SortBuckets has run.
     StringList LengthBuckets[kLengthBuckets];
 
     WordIndex();
@@ -28,7 +31,8 @@ public:
     WordIndex(const WordIndex&) = delete;
     WordIndex& operator=(const WordIndex&) = delete;
 
-    // Files a copy of word; false when its first character is not a letter (or memory runs out).
+    // Files a copy of word at the end of its buckets (SortBuckets then puts them in order); false
+    // when its first character is not a letter (or memory runs out).
     bool AddWord(const char* word);
     bool AddWord(const char* word, std::size_t length);
 
@@ -58,18 +62,23 @@ public:
     const char* RandomWordOfLetter(int letter) const;
     const char* RandomWordOfLength(int length) const;
 
-    // Puts every letter bucket that is out of ascending byte order in order, so that a hand-edited
-    // list can still be searched.
-    void SortLetterBuckets();
+    // Puts every letter bucket, and the bucket of the longest words, in WordOrderLess order where it
+    // is not in order already. Words are only appended as they come, so a list whose lines are in
+    // any order loads in n log n, and a hand-edited list can still be searched.
+    void SortBuckets();
 
     void Clear();
 
 private:
     char* NewBlock(std::size_t size);
 
-    static constexpr std::size_t kSortedLength = 22; // words this long are kept in order
+    // Whether a stored word holds a capital A to Z. Without one the word order is the plain byte
+    // order, which the library's string comparison checks much faster.
+    bool HasCapitals() const;
 
     std::vector<std::unique_ptr<char[]>> Blocks;
+    // Bytes of each full block taken by stored words; the last block's end is FreeSpace.
+    std::vector<std::size_t> BlockUsed;
     char* FreeSpace = nullptr;
     std::size_t FreeBytes = 0;
 };
@@ -102,10 +111,7 @@ inline bool WordIndex::AddWrittenWord(std::size_t length) {
     if (LetterBuckets[letter].Append(stored) < 0) {
         return false;
     }
-    if (length < kSortedLength) {
-        LengthBuckets[length - 1].Append(stored);
-    } else {
-        LengthBuckets[kLengthBuckets - 1].InsertSorted(stored);
-    }
+    // Words of 21 characters and more share the last bucket.
+    LengthBuckets[std::min<std::size_t>(length, kLengthBuckets) - 1].Append(stored);
     return true;
 }

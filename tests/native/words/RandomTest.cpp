@@ -22,30 +22,48 @@ TEST(RandomTest, FollowsTheRecurrenceFromTheSeed) {
     for (const int expected : {41, 18467, 6334, 26500, 19169}) {
         EXPECT_EQ(RandomNext(), expected);
     }
+    // The state wraps at 2^32 and the output drops its top bit.
+    SeedRandom(0xFFFFFFFFu);
+    std::uint32_t state = 0xFFFFFFFFu * 214013u + 2531011u;
+    EXPECT_EQ(RandomNext(), static_cast<int>((state >> 16) & 0x7FFF));
+    state = state * 214013u + 2531011u;
+    EXPECT_EQ(RandomNext(), static_cast<int>((state >> 16) & 0x7FFF));
 }
 
-TEST(RandomTest, RangesHaveTheirDocumentedShapes) {
+TEST(RandomTest, ARangeOf26GivesItsLowEndOneOutputMore) {
     auto counts = Shape(26, 0);
-    EXPECT_EQ(counts.size(), 26u); // never 26
+    EXPECT_EQ(counts.count(26), 0u);
     EXPECT_EQ(counts[0], 1262);
     for (int v = 1; v < 26; ++v) {
-        EXPECT_TRUE(counts[v] == 1260 || counts[v] == 1261) << v;
+        EXPECT_GE(counts[v], 1260) << v;
+        EXPECT_LE(counts[v], 1261) << v;
     }
+    EXPECT_EQ(RandomScale(32767, 26, 0), 0); // the one output that reaches high
+    EXPECT_EQ(RandomScale(32766, 26, 0), 25);
     // The step 1/32767 is applied before the range: 17969 x (1/32767) x 93 falls just short of 51.
     EXPECT_EQ(RandomScale(17969, 93, 0), 50);
-    EXPECT_EQ(Shape(0, 0), (std::map<std::int32_t, int>{{0, 32768}}));
+    EXPECT_EQ(RandomScale(0, 123, 97), 97);
+    EXPECT_EQ(RandomScale(32766, 123, 97), 122);
+}
 
-    counts = Shape(2, -2); // truncation toward zero doubles the share of 0
+TEST(RandomTest, AnEmptyRangeGivesItsLowEnd) {
+    EXPECT_EQ(Shape(0, 0), (std::map<std::int32_t, int>{{0, 32768}}));
+    EXPECT_EQ(Shape(5, 5), (std::map<std::int32_t, int>{{5, 32768}}));
+}
+
+TEST(RandomTest, ResultsAreTruncatedTowardZero) {
+    const auto counts = Shape(2, -2);
     EXPECT_EQ(counts.size(), 4u);
-    EXPECT_EQ(counts[-2], 2);
-    EXPECT_NEAR(counts[0], 16384, 5);
-    EXPECT_NEAR(counts[1], 8192, 5);
+    EXPECT_EQ(counts.at(-2), 2); // only r = 0 and r = 32767
+    EXPECT_EQ(counts.at(-1), 8191);
+    EXPECT_EQ(counts.at(0), 16384);
+    EXPECT_EQ(counts.at(1), 8191);
 
     constexpr auto lowest = std::numeric_limits<std::int32_t>::min();
     constexpr auto highest = std::numeric_limits<std::int32_t>::max();
-    counts = Shape(highest, lowest);
-    EXPECT_EQ(counts.begin()->first, lowest);
-    EXPECT_LT(counts.rbegin()->first, highest);
+    const auto widest = Shape(highest, lowest);
+    EXPECT_EQ(widest.begin()->first, lowest);
+    EXPECT_LT(widest.rbegin()->first, highest);
 }
 
 } // namespace

@@ -57,11 +57,22 @@ TEST(TextTest, CharacterAccessStaysInsideTheText) {
     EXPECT_EQ(text.Length, 63);
 }
 
-TEST(TextTest, ComparisonsTakeASpaceForAnyOneCharacter) {
-    // The word list lookups cover the rest: a space in the text looked up, case, unsigned bytes.
-    EXPECT_EQ(CompareText("c t", "cat"), 0);
-    EXPECT_GT(CompareText("ca ", "ca"), 0); // but not for the end of the other string
-    EXPECT_LT(CompareText("Cat", "cat"), 0);
+TEST(TextTest, LookupsIgnoreCaseAndTakeASpaceForAnyOneCharacter) {
+    EXPECT_EQ(CompareTextNoCase("Cat", "cAT"), 0);
+    EXPECT_EQ(CompareTextNoCase("c t", "cat"), 0);
+    EXPECT_GT(CompareTextNoCase("ca ", "ca"), 0);   // but not for the end of the other string
+    EXPECT_GT(CompareTextNoCase("c\xE9", "cz"), 0); // bytes compare unsigned
+    EXPECT_LT(CompareTextNoCase("[", "a"), 0);      // only A to Z are folded
+}
+
+TEST(TextTest, WordsAreOrderedByFoldedCaseThenByTheirExactBytes) {
+    EXPECT_TRUE(WordOrderLess("apple", "Banana"));
+    EXPECT_FALSE(WordOrderLess("Banana", "apple"));
+    EXPECT_TRUE(WordOrderLess("Cat", "cat"));
+    EXPECT_FALSE(WordOrderLess("cat", "Cat"));
+    EXPECT_FALSE(WordOrderLess("cat", "cat"));
+    EXPECT_TRUE(WordOrderLess("c t", "cat")); // no wildcard when sorting
+    EXPECT_TRUE(WordOrderLess("cz", "c\xE9"));
 }
 
 } // namespace
