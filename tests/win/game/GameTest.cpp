@@ -99,7 +99,10 @@ TEST_F(GameTest, ANewGameIsTheGenericCustomGameInThePreferredColours) {
     EXPECT_EQ(game->TimeLimitSeconds, -1);
     EXPECT_EQ(game->UndoStack.capacity(), 32u);
     const auto target = Surface(kGreen);
+    game->OnSize(window, SIZE_RESTORED, 200, 100); // the buffer is brought back to the client size
     EXPECT_EQ(game->OnEraseBackground(window, target->MemoryDC), 1);
+    EXPECT_EQ(game->Buffer.BufferWidth, kClientWidth);
+    EXPECT_EQ(game->Buffer.BufferHeight, kClientHeight);
     EXPECT_EQ(CountPixels(target->MemoryDC, kClient, Not(kBlue)), 0); // the whole client area
 }
 
@@ -158,6 +161,15 @@ TEST_F(GameTest, ADoubleClickIsAPressOfTheSameButton) {
     EXPECT_EQ(GetCapture(), window);
     plain.OnLButtonUp(window, 1, 1, 0);
     EXPECT_EQ(GetCapture(), nullptr);
+}
+
+TEST_F(GameTest, KeysAndCommandsAreLeftUnhandled) {
+    EXPECT_EQ(game->OnKeyUp(window), 0);
+    EXPECT_EQ(game->OnKeyDown(window), 0);
+    EXPECT_EQ(game->OnKeyLeft(window), 0);
+    EXPECT_EQ(game->OnKeyRight(window), 0);
+    EXPECT_EQ(game->OnKeySpace(window), 0);
+    EXPECT_EQ(game->OnCommand(window, 32786, 0, 0), 0);
 }
 
 TEST_F(GameTest, UndoTakesBackTheNewestRecordPastTheFirstThirtyTwo) {

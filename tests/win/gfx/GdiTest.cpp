@@ -72,4 +72,25 @@ TEST(DebugOutputTest, StartingWritesTheBannerAndReportsUnhandledHardwareExceptio
                                                 "Structured exception 0xC0000006"}));
 }
 
+struct ErrorBox {
+    HWND owner = reinterpret_cast<HWND>(1);
+    std::string caption;
+    UINT type = 0;
+};
+ErrorBox gBox;
+int WINAPI SpyMessageBox(HWND owner, LPCSTR, LPCSTR caption, UINT type) {
+    gBox = ErrorBox{owner, caption != nullptr ? caption : "", type};
+    return IDOK;
+}
+
+TEST(ErrorBoxTest, TheLastErrorIsShownAsInformationWithoutOwnerUnderTheMakersName) {
+    const ImportHook<decltype(&SpyMessageBox)> hook("user32.dll", "MessageBoxA", SpyMessageBox);
+    ASSERT_TRUE(hook.Installed());
+    SetLastError(ERROR_FILE_NOT_FOUND);
+    ShowLastError();
+    EXPECT_EQ(gBox.owner, nullptr);
+    EXPECT_EQ(gBox.caption, "Quillmoor Software");
+    EXPECT_EQ(gBox.type, 0x40u); // information icon, OK button
+}
+
 } // namespace

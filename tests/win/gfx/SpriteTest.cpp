@@ -196,6 +196,8 @@ TEST_F(SpriteTest, AWordDrawsItsTextInAFittedFontAndItsMarksInsideItsBoxOnly) {
 
     word.JiggleX = word.JiggleY = 0;
     word.State = SpriteHidden;
+    word.Draw(*buffer);
+    EXPECT_EQ(CountPixels(buffer->MemoryDC, box, Not(kBlack)), 0); // no text
     word.Marks = MarkFrame | MarkDoubleFrame | MarkCross;
     word.Draw(*buffer);
     EXPECT_EQ(GetPixel(buffer->MemoryDC, 140, 50), kWhite); // frame
@@ -203,8 +205,11 @@ TEST_F(SpriteTest, AWordDrawsItsTextInAFittedFontAndItsMarksInsideItsBoxOnly) {
     EXPECT_EQ(GetPixel(buffer->MemoryDC, 140, 56), kWhite);
     EXPECT_EQ(GetPixel(buffer->MemoryDC, 41, 51), kWhite); // cross
     EXPECT_EQ(GetPixel(buffer->MemoryDC, 41, 109), kWhite);
-    EXPECT_EQ(GetPixel(buffer->MemoryDC, 100, 80), kBlack); // no text
     EXPECT_EQ(CountPixels(buffer->MemoryDC, kClient, Not(kBlack), &box), 0);
+    word.Marks = MarkCross; // its lines keep off the box's left column and top row
+    word.Draw(*buffer);
+    EXPECT_EQ(CountPixels(buffer->MemoryDC, RECT{40, 50, 41, 110}, Not(kBlack)), 0);
+    EXPECT_EQ(CountPixels(buffer->MemoryDC, RECT{40, 50, 240, 51}, Not(kBlack)), 0);
 }
 
 TEST_F(SpriteTest, DisplaysShowTheirValueThroughTheirTemplateDeadBoxesAreHatchedAndNeitherExpires) {
