@@ -380,7 +380,8 @@ TEST_F(StatisticsTest, EachGameUpdatesTheStatisticsOfItsFamily) {
     ExpectStatistics(kGeneric, {121, 0, 0, 0, 0, 0});
     EXPECT_EQ(StoredDword(kGeneric, "GamesSkipped"), 0);
 
-    // The stages keep theirs apart; the tour's start clears them whichever family is current.
+    // The stages keep theirs apart; a reset clears the current family's, and the tour's start
+    // clears the stages' whichever family is current.
     EXPECT_STREQ(kGenericGameKey, kGeneric);
     EXPECT_STREQ(kRoundRobinGameKey, kTour);
     ASSERT_TRUE(SetGameKey(kTour));
@@ -389,6 +390,9 @@ TEST_F(StatisticsTest, EachGameUpdatesTheStatisticsOfItsFamily) {
     EXPECT_EQ(StoredDword(kTour, "GamesPlayed"), 1);
     EXPECT_EQ(StoredDword(kTour, "GamesSkipped"), 1);
     EXPECT_EQ(StoredDword(kGeneric, "GamesPlayed"), 0);
+    ResetStatistics(); // the current family
+    EXPECT_EQ(StoredDword(kTour, "GamesSkipped"), 0);
+    RecordGame(1, 30);
     SetGameKey(kGeneric);
     ResetStatistics(kTour);
     EXPECT_EQ(StoredDword(kTour, "GamesPlayed"), 0);
