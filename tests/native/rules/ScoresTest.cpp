@@ -33,6 +33,7 @@ TEST(StatisticsTest, EachGameUpdatesCountsAverageBestAndWorst) {
         // before and truncates toward zero.
         {{120, 1, 1, 120, 120, 120}, -7, 2, {-7, 2, 1, 56, 120, -7}},
         {{-7, 2, 1, 56, 120, -7}, 121, 4, {121, 3, 2, 77, 121, -7}},
+        {{0, 2, 0, 100, 200, 50}, 150, 1, {150, 3, 1, 116, 200, 50}},
         {{0, 1, 0, -7, 0, 0}, -8, 2, {-8, 2, 0, -7, 0, -8}},
         {{0, 2, 0, 1, 0, 0}, 0, 2, {0, 3, 0, 0, 0, 0}},
         // Extreme values neither overflow nor wrap.

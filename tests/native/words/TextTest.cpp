@@ -38,14 +38,14 @@ TEST(TextTest, BuffersDoubleUntilTheTextAndItsTerminatorFit) {
 }
 
 TEST(TextTest, CharacterAccessStaysInsideTheText) {
-    CText text("Word-2!");
+    CText text("WordZ@[");
     EXPECT_EQ(text.At(-1), '\0');
     EXPECT_EQ(text.At(7), '\0');
     text.SetAt(-1, 'x');
     text.SetAt(7, 'x');
     text.MakeLower();
-    EXPECT_STREQ(text.Chars, "word-2!");
-    text.SetLength(31); // the buffer must exceed n + 1
+    EXPECT_STREQ(text.Chars, "wordz@["); // A to Z only: '@' and '[' stand just outside
+    text.SetLength(31);                  // the buffer must exceed n + 1
     EXPECT_EQ(text.Allocated, 64);
     EXPECT_EQ(text.At(31), '\0');
 
