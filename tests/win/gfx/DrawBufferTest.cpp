@@ -1,20 +1,11 @@
 #include "WindowFixture.h"
 
-#include "gfx/CDrawBuffer.h"
-#include "gfx/Gdi.h"
-
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <functional>
-#include <string>
 #include <vector>
 
 namespace {
 
 class DrawBufferTest : public BufferTest {
 protected:
-    COLORREF Pixel(int x, int y) const { return GetPixel(buffer->MemoryDC, x, y); }
     // A pass on the window's own device context over a background of this colour.
     void BeginOn(COLORREF background) {
         buffer->SetBackgroundColour(background);
@@ -27,21 +18,19 @@ TEST_F(DrawBufferTest, TheBitmapIsMadeAtTheFirstPassAndReplacedOnlyByAResizeToAn
     EXPECT_EQ(buffer->BufferWidth, -1);
     const std::uint32_t made = GdiCounts.CreateCompatibleBitmap;
     buffer->BeginDraw(window, nullptr);
-    EXPECT_EQ(Text(buffer->Dirty), "320,240,0,0"); // the client rectangle turned inside out
     buffer->EndDraw(nullptr);
-    SetClientSize(200, 100);
+    // A popup window has no frame: its window size is its client size.
+    SetWindowPos(window, nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     buffer->BeginDraw(window, nullptr);
-    EXPECT_EQ(Text(buffer->Dirty), "200,100,0,0");
+    EXPECT_EQ(Text(buffer->Dirty), "200,100,0,0"); // the client rectangle turned inside out
     buffer->EndDraw(nullptr);
     EXPECT_EQ(buffer->BufferWidth, 320); // a pass does not resize
     buffer->Resize(window, 320, 240);
     EXPECT_EQ(GdiCounts.CreateCompatibleBitmap - made, 1u);
     buffer->Resize(window, 120, 90);
     EXPECT_EQ(GdiCounts.CreateCompatibleBitmap - made, 2u);
-    BITMAP info{};
-    ASSERT_NE(GetObjectA(buffer->Bitmap, sizeof info, &info), 0);
-    EXPECT_EQ(info.bmWidth, 120);
-    EXPECT_EQ(info.bmHeight, 90);
+    EXPECT_EQ(Described<BITMAP>(buffer->Bitmap).bmWidth, 120);
+    EXPECT_EQ(Described<BITMAP>(buffer->Bitmap).bmHeight, 90);
 }
 
 TEST_F(DrawBufferTest, EveryDrawingOperationAddsWhatItDrewToTheAreaCopiedToTheWindow) {
@@ -112,9 +101,7 @@ TEST_F(DrawBufferTest, APassCopiesOnlyItsDirtyBoxAndLeavesTheCallersContextAlone
 std::vector<std::string> gRoundRects;
 BOOL(WINAPI* gRealRoundRect)(HDC, int, int, int, int, int, int) = nullptr;
 BOOL WINAPI SpyRoundRect(HDC dc, int left, int top, int right, int bottom, int width, int height) {
-    char line[64];
-    std::snprintf(line, sizeof line, "%d,%d,%d,%d corner %dx%d", left, top, right, bottom, width, height);
-    gRoundRects.push_back(line);
+    gRoundRects.push_back(Format("%d,%d,%d,%d corner %dx%d", left, top, right, bottom, width, height));
     return gRealRoundRect(dc, left, top, right, bottom, width, height);
 }
 
@@ -134,8 +121,8 @@ TEST_F(DrawBufferTest, RoundedCornersAreASixthOfTheWidthTruncated) {
     EXPECT_EQ(gRoundRects, (std::vector<std::string>{"10,10,70,40 corner 10x10", "100,10,106,40 corner 1x1",
                                                      "200,10,205,40 corner 0x0"}));
     // Drawn with the given pen, whichever order pen and brush come in.
-    EXPECT_EQ(Pixel(15, 10), kRed);
-    EXPECT_EQ(Pixel(200, 10), kRed);
+    EXPECT_EQ(GetPixel(buffer->MemoryDC, 15, 10), kRed);
+    EXPECT_EQ(GetPixel(buffer->MemoryDC, 200, 10), kRed);
     buffer->EndDraw(nullptr);
 }
 
@@ -145,12 +132,10 @@ std::vector<std::string> gFonts;
 HFONT WINAPI SpyCreateFont(int height, int width, int escapement, int orientation, int weight, DWORD italic,
                            DWORD underline, DWORD strikeOut, DWORD charSet, DWORD precision, DWORD clip,
                            DWORD quality, DWORD pitch, LPCSTR face) {
-    char line[256];
-    std::snprintf(line, sizeof line,
-                  "%d %d %d %d weight %d italic %lu underline %lu strike %lu, %lu %lu %lu %lu 0x%lX %s",
-                  height, width, escapement, orientation, weight, italic, underline, strikeOut, charSet,
-                  precision, clip, quality, pitch, face);
-    gFonts.push_back(line);
+    gFonts.push_back(
+        Format("%d %d %d %d weight %d italic %lu underline %lu strike %lu, %lu %lu %lu %lu 0x%lX %s", height,
+               width, escapement, orientation, weight, italic, underline, strikeOut, charSet, precision, clip,
+               quality, pitch, face));
     return gRealCreateFont(height, width, escapement, orientation, weight, italic, underline, strikeOut,
                            charSet, precision, clip, quality, pitch, face);
 }

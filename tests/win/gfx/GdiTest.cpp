@@ -1,12 +1,7 @@
 #include "WindowFixture.h"
 
 #include "gfx/Diagnostics.h"
-#include "gfx/Gdi.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdint>
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -42,17 +37,17 @@ TEST_F(GdiWrapperTest, TheLeakReportCountsEachKindAndSetsCreationsBesideReleases
     SetDebugSink(nullptr);
     // A hatched brush counts as solid; bitmaps and brushes count by kind and in the sum. Every other
     // test frees what it makes, so the two sides of each "vs." are equal.
-    char line[5][256];
-    std::snprintf(line[0], 256, "GetDC(%u) vs. ReleaseDC(%u)", b.GetDC + 1, b.GetDC + 1);
-    std::snprintf(line[1], 256, "CreateDC(%u) vs. DeleteDC(%u)", b.CreateDC, b.CreateDC);
-    std::snprintf(line[2], 256, "LoadBitmap(0) and CreateCompatibleBitmap(%u)", b.CreateCompatibleBitmap + 1);
-    std::snprintf(line[3], 256, "SolidBrush(%u) and PatternBrush(0) and IndirectBrush(%u)", b.SolidBrush + 2,
-                  b.IndirectBrush + 1);
-    std::snprintf(line[4], 256,
-                  "CreateBMP(%u) + CreateBrush(%u) + CreateFont(%u) + CreatePen(%u) vs. DeleteObject(%u)",
-                  b.CreateBMP + 1, b.CreateBrush + 3, b.CreateFont + 1, b.CreatePen + 1,
-                  b.CreateBMP + b.CreateBrush + b.CreateFont + b.CreatePen + 6);
-    EXPECT_EQ(gLines, std::vector<std::string>(line, line + 5));
+    EXPECT_EQ(
+        gLines,
+        (std::vector<std::string>{
+            Format("GetDC(%u) vs. ReleaseDC(%u)", b.GetDC + 1, b.GetDC + 1),
+            Format("CreateDC(%u) vs. DeleteDC(%u)", b.CreateDC, b.CreateDC),
+            Format("LoadBitmap(0) and CreateCompatibleBitmap(%u)", b.CreateCompatibleBitmap + 1),
+            Format("SolidBrush(%u) and PatternBrush(0) and IndirectBrush(%u)", b.SolidBrush + 2,
+                   b.IndirectBrush + 1),
+            Format("CreateBMP(%u) + CreateBrush(%u) + CreateFont(%u) + CreatePen(%u) vs. DeleteObject(%u)",
+                   b.CreateBMP + 1, b.CreateBrush + 3, b.CreateFont + 1, b.CreatePen + 1,
+                   b.CreateBMP + b.CreateBrush + b.CreateFont + b.CreatePen + 6)}));
 }
 
 TEST(DebugOutputTest, StartingWritesTheBannerAndReportsUnhandledHardwareExceptions) {

@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include <cstdarg>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -23,8 +25,7 @@ inline constexpr COLORREF kRed = RGB(255, 0, 0);
 inline constexpr COLORREF kGreen = RGB(0, 255, 0);
 inline constexpr COLORREF kBlue = RGB(0, 0, 255);
 
-// A test with a real window of a known client size. After every test each kind of graphics object
-// made through the counted wrappers has been freed again.
+// A test with a real window of a known client size; afterwards every counted graphics object is freed.
 class WindowTest : public ::testing::Test {
 protected:
     HWND window = nullptr;
@@ -61,10 +62,6 @@ protected:
         surface->EraseBackground(nullptr);
         return surface;
     }
-    // A popup window has no frame: its window size is its client size.
-    void SetClientSize(int width, int height) {
-        SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
 
 private:
     GdiCallCounts before_{};
@@ -99,8 +96,23 @@ inline std::function<bool(COLORREF)> Not(COLORREF colour) {
     return [colour](COLORREF c) { return c != colour; };
 }
 
+// What the platform reports of a graphics object (LOGPEN, LOGFONTA, LOGBRUSH, BITMAP); zeros if nothing.
+template <typename Info>
+Info Described(HGDIOBJ object) {
+    Info info{};
+    GetObjectA(object, sizeof info, &info);
+    return info;
+}
+// printf into a string, for readable expectations on what a call received.
+__attribute__((format(__MINGW_PRINTF_FORMAT, 1, 2))) inline std::string Format(const char* format, ...) {
+    char line[256];
+    va_list values;
+    va_start(values, format);
+    std::vsnprintf(line, sizeof line, format, values);
+    va_end(values);
+    return line;
+}
 // "left,top,right,bottom"
 inline std::string Text(const RECT& r) {
-    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
+    return Format("%ld,%ld,%ld,%ld", r.left, r.top, r.right, r.bottom);
 }
