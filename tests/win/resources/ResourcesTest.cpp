@@ -4,6 +4,7 @@
 
 #include <set>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -16,12 +17,8 @@ std::string Text(unsigned id) {
 // Every text the program shows by number, word for word: line breaks, inner quotes, a trailing
 // blank (160) and a percent sign are the ones a resource script gets wrong most easily.
 TEST(ResourcesTest, StringTableHoldsEachTextUnderItsNumber) {
-    struct Entry {
-        unsigned Id;
-        const char* Text;
-    };
     // clang-format off
-    const Entry table[] = {
+    const std::pair<unsigned, const char*> table[] = {
         {103, "Lexiblast"}, {109, "MAIN"}, {110, "Game Over"}, {111, "Paused"},
         {112, "Are you sure you want to quit the current game and start a new one?"}, {113, "New Game"},
         {114, "Congratulations!  You got a high score!"}, {120, "Error!"}, {121, "Warning"},
@@ -64,8 +61,8 @@ TEST(ResourcesTest, StringTableHoldsEachTextUnderItsNumber) {
         {474, "* Check out the Game Options dialog for more variations!"},
         {475, "The top ten Round Robin scores are:"}};
     // clang-format on
-    for (const Entry& entry : table) {
-        EXPECT_EQ(Text(entry.Id), entry.Text) << entry.Id;
+    for (const auto& [id, text] : table) {
+        EXPECT_EQ(Text(id), text) << id;
     }
     EXPECT_NE(Text(454), ""); // the custom game's description
 

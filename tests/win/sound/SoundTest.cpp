@@ -38,32 +38,31 @@ TEST(SoundTest, EachEffectIsAShortMonoPcmWaveOfItsFormat) {
         EXPECT_EQ(Little(wave + 22, 2), 1u) << e.Id; // mono
         EXPECT_EQ(Little(wave + 24, 4), e.Rate) << e.Id;
         EXPECT_EQ(Little(wave + 34, 2), e.Bits) << e.Id;
-        const std::uint32_t width = e.Bits / 8;
-        EXPECT_NEAR(static_cast<double>(dataSize / width) / e.Rate, e.Seconds, e.Seconds * 0.1) << e.Id;
+        EXPECT_NEAR(static_cast<double>(dataSize / (e.Bits / 8)) / e.Rate, e.Seconds, e.Seconds * 0.1)
+            << e.Id;
     }
-}
-
-struct PlaySoundCall {
-    LPCSTR Name;
-    HMODULE Module;
-    DWORD Flags;
-};
-std::vector<PlaySoundCall> PlaySoundCalls;
-BOOL WINAPI SpyPlaySound(LPCSTR name, HMODULE module, DWORD flags) {
-    PlaySoundCalls.push_back({name, module, flags});
-    return TRUE;
 }
 
 // Every request reaches the platform's wave player, where it is seen with its arguments.
 class SoundEffectTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        ASSERT_TRUE(hook.Installed());
-        PlaySoundCalls.clear();
+    struct Call {
+        LPCSTR Name;
+        HMODULE Module;
+        DWORD Flags;
+    };
+    static inline std::vector<Call> Calls;
+    static BOOL WINAPI Spy(LPCSTR name, HMODULE module, DWORD flags) {
+        Calls.push_back({name, module, flags});
+        return TRUE;
     }
-    void TearDown() override { Preferences.Sound = 1; }
+    void SetUp() override { ASSERT_TRUE(hook.Installed()); }
+    void TearDown() override {
+        Preferences.Sound = 1;
+        Calls.clear();
+    }
 
-    ImportHook<decltype(&SpyPlaySound)> hook{"winmm.dll", "PlaySoundA", SpyPlaySound};
+    ImportHook<decltype(&Spy)> hook{"winmm.dll", "PlaySoundA", Spy};
 };
 
 // The wave is a resource by number, played in the background, with no system sound in its place
@@ -72,10 +71,10 @@ protected:
 TEST_F(SoundEffectTest, AWaveIsAskedForAsynchronouslyWithoutDefaultOrWait) {
     const HMODULE module = GetModuleHandleA("kernel32.dll");
     PlayWave(238, module);
-    ASSERT_EQ(PlaySoundCalls.size(), 1u);
-    EXPECT_EQ(PlaySoundCalls[0].Name, MAKEINTRESOURCEA(238));
-    EXPECT_EQ(PlaySoundCalls[0].Module, module);
-    EXPECT_EQ(PlaySoundCalls[0].Flags, 0x00042007u);
+    ASSERT_EQ(Calls.size(), 1u);
+    EXPECT_EQ(Calls[0].Name, MAKEINTRESOURCEA(238));
+    EXPECT_EQ(Calls[0].Module, module);
+    EXPECT_EQ(Calls[0].Flags, 0x00042007u);
 }
 
 TEST_F(SoundEffectTest, EffectsPlayFromTheProgramsOwnModuleOnlyWhileSoundIsOn) {
@@ -83,13 +82,12 @@ TEST_F(SoundEffectTest, EffectsPlayFromTheProgramsOwnModuleOnlyWhileSoundIsOn) {
     for (const int id : {236, 238, 239, 245}) {
         PlaySoundEffect(id);
     }
-    EXPECT_EQ(PlaySoundCalls.size(), 0u);
+    EXPECT_EQ(Calls.size(), 0u);
     Preferences.Sound = 2; // any value but 0 is on
     PlaySoundEffect(239);
-    ASSERT_EQ(PlaySoundCalls.size(), 1u);
-    EXPECT_EQ(PlaySoundCalls[0].Name, MAKEINTRESOURCEA(239));
-    EXPECT_EQ(PlaySoundCalls[0].Module, GetModuleHandleA(nullptr));
-    EXPECT_EQ(PlaySoundCalls[0].Flags, 0x00042007u);
+    ASSERT_EQ(Calls.size(), 1u);
+    EXPECT_EQ(Calls[0].Name, MAKEINTRESOURCEA(239));
+    EXPECT_EQ(Calls[0].Module, GetModuleHandleA(nullptr));
 }
 
 } // namespace
