@@ -11,8 +11,3 @@ void PlayWave(int resourceId, HINSTANCE instance);
 
 // Plays the program's own wave resource id when the Sound preference is on; otherwise nothing.
 void PlaySoundEffect(int resourceId);
-
-// Where PlaySoundEffect sends its requests: PlayWave, unless another player is installed (null
-// restores PlayWave).
-using WavePlayer = void (*)(int resourceId, HINSTANCE instance);
-void SetWavePlayer(WavePlayer player);
