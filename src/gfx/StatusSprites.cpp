@@ -130,9 +130,8 @@ CounterSprite::CounterSprite(COLORREF colour) : TemplateSprite(colour, "Score: %
 void CounterSprite::Tick(HWND /*window*/, CDrawBuffer& /*buffer*/, int /*animate*/) {}
 
 void CounterSprite::UpdateText() {
-    CText text;
-    FormatNumbers(text, Template, &Value, 1);
-    SetText(text.Chars);
+    FormatNumbers(Formatted, Template, &Value, 1);
+    SetText(Formatted.Chars);
 }
 
 ClockSprite::ClockSprite(COLORREF colour) : TemplateSprite(colour, "%02d:%02d:%d00") {}
@@ -145,13 +144,15 @@ void ClockSprite::Tick(HWND /*window*/, CDrawBuffer& /*buffer*/, int /*animate*/
 }
 
 void ClockSprite::UpdateText() {
-    const std::int32_t minutes = Value / 600;
-    const std::int32_t seconds = (Value - minutes * 600) / 10;
-    const std::int32_t tenths = Value - (minutes * 60 + seconds) * 10;
+    // A clock set back before zero shows a minus sign before the time of its size.
+    const std::int64_t magnitude = Value < 0 ? -std::int64_t{Value} : std::int64_t{Value};
+    const auto minutes = static_cast<std::int32_t>(magnitude / 600);
+    const auto seconds = static_cast<std::int32_t>(magnitude % 600 / 10);
+    const auto tenths = static_cast<std::int32_t>(magnitude % 10);
     const std::int32_t parts[3] = {minutes, seconds, tenths};
-    CText text;
-    FormatNumbers(text, Template, parts, 3);
-    SetText(text.Chars);
+    FormatNumbers(Formatted, Template, parts, 3);
+    SetText(Value < 0 ? "-" : "");
+    Text.Append(Formatted);
 }
 
 DeadRectSprite::DeadRectSprite(COLORREF colour)

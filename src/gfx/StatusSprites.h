@@ -12,6 +12,7 @@ public:
 
     char Template[kTemplateSize];
     std::int32_t Value = 0;
+    CText Formatted; // the filled-in template, kept so that a new value needs no new memory
 
     TemplateSprite(COLORREF colour, const char* initialTemplate);
 
