@@ -15,15 +15,14 @@
 #include <limits>
 
 const char* const kFaceTable[kFaceRows] = {
-    "Arial", "Times New Roman", "Courier New", "Comic Sans MS", "Bookman Old Style", "Centaur",
-    "Lucida Sans", "Impact", "Verdana", "Tahoma", "Stencil", "Rockwell", "Palatino", "Helvetica",
-    "Harrington", "Magneto", "Goudy Stout",
+    "Arial", "Times New Roman", "Courier New", "Comic Sans MS", "Bookman Old Style", "Centaur", "Lucida Sans",
+    "Impact", "Verdana", "Tahoma", "Stencil", "Rockwell", "Palatino", "Helvetica", "Harrington", "Magneto",
+    "Goudy Stout",
     // The everyday faces once more, so that they come up more often.
-    "Arial", "Comic Sans MS", "Times New Roman", "Verdana", "Tahoma",
-    "Mistral", "Chiller", "Vivaldi", "Copperplate Gothic Light", "Broadway", "Castellar", "Book Antiqua",
-    "Baskerville Old Face",
-    "Arial", "Times New Roman", "Courier New", "Comic Sans MS", "Franklin Gothic Book", "Gigi", "Jokerman",
-    "Impact", "Verdana", "Tahoma", "Lucida Handwriting", "Lucida Calligraphy"};
+    "Arial", "Comic Sans MS", "Times New Roman", "Verdana", "Tahoma", "Mistral", "Chiller", "Vivaldi",
+    "Copperplate Gothic Light", "Broadway", "Castellar", "Book Antiqua", "Baskerville Old Face", "Arial",
+    "Times New Roman", "Courier New", "Comic Sans MS", "Franklin Gothic Book", "Gigi", "Jokerman", "Impact",
+    "Verdana", "Tahoma", "Lucida Handwriting", "Lucida Calligraphy"};
 
 namespace {
 
@@ -132,7 +131,8 @@ CZapGame::CZapGame(GameHost& host, HINSTANCE instance, Dictionary* words) : CGam
     WordsDisplay = display(std::make_unique<CounterSprite>(Preferences.ForegroundColor), IDS_WORDS_COUNTER);
 
     const auto feedback = [instance](int id) {
-        return static_cast<HCURSOR>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+        return static_cast<HCURSOR>(
+            LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     };
     ArrowCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
     ZapCursor = feedback(IDI_ZAP_CURSOR);
@@ -668,7 +668,8 @@ void CZapGame::ApplyEffect(HWND window, const char* name) {
     } else if (is(kEraseMistake)) {
         for (const auto& sprite : FieldSprites) {
             if (!sprite->IsLive() && !IsDisplay(sprite.get()) && sprite->State != SpriteDeadBox &&
-                !IsPowerUpWord(*sprite) && (sprite->State == SpriteBlinkBold || sprite->State == SpriteBlinkItalic)) {
+                !IsPowerUpWord(*sprite) &&
+                (sprite->State == SpriteBlinkBold || sprite->State == SpriteBlinkItalic)) {
                 sprite->Lifespan = kFadeLifespan;
                 sprite->State = SpriteFading;
                 break;
@@ -756,8 +757,8 @@ int CZapGame::Layout(HWND window, HDC /*dc*/) {
         WordFontSize = std::clamp(Clamp32(size), kSmallestWordFont, kLargestWordFont);
         for (const auto& sprite : FieldSprites) {
             const RECT r = sprite->Rect;
-            sprite->Place(ScaleCoordinate(r.top, sy), ScaleCoordinate(r.left, sx), ScaleCoordinate(r.bottom, sy),
-                          ScaleCoordinate(r.right, sx));
+            sprite->Place(ScaleCoordinate(r.top, sy), ScaleCoordinate(r.left, sx),
+                          ScaleCoordinate(r.bottom, sy), ScaleCoordinate(r.right, sx));
             sprite->SetFaceName(PickFaceName());
             sprite->DropFont();
             sprite->FontSize = WordFontSize;
@@ -775,9 +776,9 @@ int CZapGame::Layout(HWND window, HDC /*dc*/) {
     WordsDisplay->Place(kMargin, width - d - kMargin, BoxHeight + kMargin, width - kMargin);
     WordsDisplay->TextFlags = kWordsFlags;
     const std::int32_t displaySize = std::max(kSmallestDisplayFont, Clamp32(WordFontSize * 0.75));
-    for (TemplateSprite* display : {static_cast<TemplateSprite*>(ScoreDisplay),
-                                    static_cast<TemplateSprite*>(ClockDisplay),
-                                    static_cast<TemplateSprite*>(WordsDisplay)}) {
+    for (TemplateSprite* display :
+         {static_cast<TemplateSprite*>(ScoreDisplay), static_cast<TemplateSprite*>(ClockDisplay),
+          static_cast<TemplateSprite*>(WordsDisplay)}) {
         display->SetFaceName(Preferences.FontName);
         display->FontSize = displaySize;
         display->DropFont();

@@ -79,7 +79,7 @@ void CZapGame::ApplyPreset(const StagePreset& preset) {
 
 #define LEXIBLAST_STAGE(Class, Base, number)                                                                 \
     Class::Class(GameHost& host, HINSTANCE instance, Dictionary* words) : Base(host, instance, words) {      \
-        ApplyPreset(kStagePresets[(number) - 1]);                                                            \
+        ApplyPreset(kStagePresets[(number)-1]);                                                              \
     }
 
 LEXIBLAST_STAGE(CFindFiftyGame, CZapGame, 1)
@@ -95,8 +95,12 @@ LEXIBLAST_STAGE(CLimitedInfinityGame, CZapGame, 9)
 #undef LEXIBLAST_STAGE
 
 #define LEXIBLAST_STAGE_TEXTS(Class, number)                                                                 \
-    unsigned Class::DescriptionId() { return kStagePresets[(number) - 1].DescriptionId; }                   \
-    unsigned Class::TitleId() { return kStagePresets[(number) - 1].TitleId; }
+    unsigned Class::DescriptionId() {                                                                        \
+        return kStagePresets[(number)-1].DescriptionId;                                                      \
+    }                                                                                                        \
+    unsigned Class::TitleId() {                                                                              \
+        return kStagePresets[(number)-1].TitleId;                                                            \
+    }
 
 LEXIBLAST_STAGE_TEXTS(CFindFiftyGame, 1)
 LEXIBLAST_STAGE_TEXTS(CFiftySecondsGame, 2)

@@ -134,7 +134,8 @@ protected:
         const int x = (sprite.Rect.left + sprite.Rect.right) / 2;
         const int y = (sprite.Rect.top + sprite.Rect.bottom) / 2;
         game.OnMouseMove(window, x, y, 0);
-        return left ? game.OnLButtonDown(window, x, y, MK_LBUTTON) : game.OnRButtonDown(window, x, y, MK_RBUTTON);
+        return left ? game.OnLButtonDown(window, x, y, MK_LBUTTON)
+                    : game.OnRButtonDown(window, x, y, MK_RBUTTON);
     }
     bool IsListed(const WordSprite& sprite) { return Words().IsWord(sprite.Text.Chars) > 0; }
 
