@@ -14,15 +14,19 @@
 #include <cstring>
 #include <limits>
 
+// clang-format off
 const char* const kFaceTable[kFaceRows] = {
     "Arial", "Times New Roman", "Courier New", "Comic Sans MS", "Bookman Old Style", "Centaur", "Lucida Sans",
     "Impact", "Verdana", "Tahoma", "Stencil", "Rockwell", "Palatino", "Helvetica", "Harrington", "Magneto",
     "Goudy Stout",
     // The everyday faces once more, so that they come up more often.
-    "Arial", "Comic Sans MS", "Times New Roman", "Verdana", "Tahoma", "Mistral", "Chiller", "Vivaldi",
-    "Copperplate Gothic Light", "Broadway", "Castellar", "Book Antiqua", "Baskerville Old Face", "Arial",
-    "Times New Roman", "Courier New", "Comic Sans MS", "Franklin Gothic Book", "Gigi", "Jokerman", "Impact",
-    "Verdana", "Tahoma", "Lucida Handwriting", "Lucida Calligraphy"};
+    "Arial", "Comic Sans MS", "Times New Roman", "Verdana", "Tahoma",
+    "Mistral", "Chiller", "Vivaldi", "Copperplate Gothic Light", "Broadway", "Castellar", "Book Antiqua",
+    "Baskerville Old Face",
+    "Arial", "Times New Roman", "Courier New", "Comic Sans MS", "Franklin Gothic Book", "Gigi", "Jokerman",
+    "Impact", "Verdana", "Tahoma", "Lucida Handwriting", "Lucida Calligraphy",
+};
+// clang-format on
 
 namespace {
 
