@@ -14,6 +14,62 @@ std::string Text(unsigned id) {
     return std::string(buffer, length > 0 ? static_cast<std::size_t>(length) : 0);
 }
 
+HICON Icon(unsigned id, int size) {
+    return static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id), IMAGE_ICON, size, size, 0));
+}
+
+// The widths of the images in an icon group: a 6-byte header whose last word is the count, then
+// 14-byte entries starting with the width.
+std::set<int> ImageSizes(unsigned id) {
+    const HMODULE module = GetModuleHandleA(nullptr);
+    const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), RT_GROUP_ICON);
+    if (found == nullptr) {
+        return {};
+    }
+    const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(module, found)));
+    std::set<int> sizes;
+    for (int i = 0; i < (group[4] | group[5] << 8); ++i) {
+        sizes.insert(group[6 + 14 * i]);
+    }
+    return sizes;
+}
+
+// The icon drawn at 32 by 32 pixels over a pure blue background, read back pixel by pixel.
+class Drawing {
+public:
+    explicit Drawing(HICON icon) {
+        HDC screen = GetDC(nullptr);
+        dc_ = CreateCompatibleDC(screen);
+        bitmap_ = CreateCompatibleBitmap(screen, 32, 32);
+        ReleaseDC(nullptr, screen);
+        old_ = SelectObject(dc_, bitmap_);
+        const RECT all{0, 0, 32, 32};
+        HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+        FillRect(dc_, &all, blue);
+        DeleteObject(blue);
+        DrawIconEx(dc_, 0, 0, icon, 32, 32, 0, nullptr, DI_NORMAL);
+    }
+    ~Drawing() {
+        SelectObject(dc_, old_);
+        DeleteObject(bitmap_);
+        DeleteDC(dc_);
+    }
+    COLORREF At(int x, int y) const { return GetPixel(dc_, x, y); }
+
+private:
+    HDC dc_;
+    HBITMAP bitmap_;
+    HGDIOBJ old_;
+};
+
+bool Green(COLORREF c) {
+    return GetGValue(c) >= GetRValue(c) + 64 && GetGValue(c) >= GetBValue(c) + 64;
+}
+bool Red(COLORREF c) {
+    return GetRValue(c) >= GetGValue(c) + 64 && GetRValue(c) >= GetBValue(c) + 64;
+}
+
 // Every text the program shows by number, word for word: line breaks, inner quotes, a trailing
 // blank (160) and a percent sign are the ones a resource script gets wrong most easily.
 TEST(ResourcesTest, StringTableHoldsEachTextUnderItsNumber) {
@@ -73,6 +129,36 @@ TEST(ResourcesTest, StringTableHoldsEachTextUnderItsNumber) {
         names.insert(Text(id));
     }
     EXPECT_EQ(names.size(), 20u);
+}
+
+TEST(ResourcesTest, ProgramIconHasASmallAMiddleAndALargeImage) {
+    EXPECT_NE(Icon(198, 32), nullptr);
+    EXPECT_NE(Icon(198, 48), nullptr);
+    EXPECT_EQ(ImageSizes(198), (std::set<int>{16, 32, 48}));
+}
+
+// The feedback cursors: a green disc for a right call and a red one for a wrong call, with a plus
+// for a zap and a cross for an elimination, transparent round the disc. A pixel 6 above the centre
+// lies on a plus but not on a cross, one 3 right and 4 up on a cross but not on a plus.
+TEST(ResourcesTest, FeedbackCursorsShowTheirColourAndMark) {
+    const COLORREF white = RGB(255, 255, 255);
+    const struct {
+        unsigned Id;
+        bool Green, Plus;
+    } cursors[] = {{395, true, true}, {399, true, false}, {392, false, false}, {398, false, true}};
+    for (const auto& cursor : cursors) {
+        EXPECT_EQ(ImageSizes(cursor.Id), (std::set<int>{16, 32})) << cursor.Id;
+        const HICON icon = Icon(cursor.Id, 32);
+        ASSERT_NE(icon, nullptr) << cursor.Id;
+        const Drawing drawing(icon);
+        const COLORREF onPlus = drawing.At(16, 10), onCross = drawing.At(19, 12);
+        const COLORREF disc = cursor.Plus ? onCross : onPlus;
+        EXPECT_TRUE(cursor.Green ? Green(disc) : Red(disc)) << cursor.Id;
+        EXPECT_EQ(drawing.At(16, 16), white) << cursor.Id;
+        EXPECT_EQ(cursor.Plus ? onPlus : onCross, white) << cursor.Id;
+        EXPECT_EQ(drawing.At(0, 0), RGB(0, 0, 255)) << cursor.Id;
+        DestroyIcon(icon);
+    }
 }
 
 } // namespace
