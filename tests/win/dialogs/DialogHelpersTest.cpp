@@ -23,7 +23,8 @@ TEST(DialogHelpers, AppendToTitleJoinsTheCaptionAndAStringTableText) {
     EXPECT_EQ(Caption(window), "Lexiblast - Paused") << "id 0 changes nothing";
     SetWindowTextA(window, std::string(3000, 'x').c_str());
     AppendToTitle(window, 471);
-    EXPECT_EQ(Caption(window), std::string(1023, 'x') + " - Round Robin Tour") << "an overlong caption is cut";
+    EXPECT_EQ(Caption(window), std::string(1023, 'x') + " - Round Robin Tour")
+        << "an overlong caption is cut";
     DestroyWindow(window);
 }
 
