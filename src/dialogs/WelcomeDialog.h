@@ -1,0 +1,21 @@
+#pragma once
+
+#include <windows.h>
+
+// What the how-to-play dialog remembers between openings. One object serves every opening of the
+// program's run.
+class CWelcomeDialog {
+public:
+    virtual ~CWelcomeDialog() = default;
+
+    // Set only until the first opening has been set up: that one is the welcome at start-up and
+    // offers the tour; later ones come from the menu and only explain.
+    int FirstOpening = 1;
+};
+
+// Explains the rules as GameSettings has them. The first opening offers "Play &Tour" and "&Play";
+// later openings show only "OK". "&Play" or "OK" switches the tour off (RoundRobin 0), "Play &Tour"
+// switches it on (RoundRobin 1); both return 1. A close returns 2 and changes nothing.
+INT_PTR ShowWelcomeDialog(HWND owner);
+// The same with a state object of the caller's: a fresh one gives a first opening.
+INT_PTR ShowWelcomeDialog(HWND owner, CWelcomeDialog& state);
