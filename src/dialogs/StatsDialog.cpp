@@ -63,12 +63,12 @@ void CStatsDialog::Fill(HWND dialog) const {
         return;
     }
     for (const WordColumn& column : kColumns) {
-        const StringList& words = Game->*column.List;
-        SetItemInt(dialog, column.Count, words.Count);
         const HWND box = GetDlgItem(dialog, column.ListBox);
         if (box == nullptr) {
             continue;
         }
+        const StringList& words = Game->*column.List;
+        SetItemInt(dialog, column.Count, words.Count);
         for (std::int32_t i = 0; i < words.Count; ++i) {
             SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(words.At(i)));
         }

@@ -51,6 +51,8 @@ TEST_F(StatsDialogTest, GameOverListsEveryWordSortedInItsColumnWithItsCount) {
     game.WordsIgnored.Append("kiwi");
     game.FakesEliminated.Append("qorp");
     game.FakesEliminated.Append("blin");
+    game.FakesZapped.Append("vlim");
+    game.FakesZapped.Append("drask");
     for (const char* fake : {"yent", "frob", "glarn"}) {
         game.FakesIgnored.Append(fake);
     }
@@ -60,12 +62,12 @@ TEST_F(StatsDialogTest, GameOverListsEveryWordSortedInItsColumnWithItsCount) {
         int count;
         std::vector<std::string> words;
     };
-    // Left to right on screen; no fake was zapped.
+    // Left to right on screen.
     const Column columns[] = {
         {1040, 1044, {"apple", "mango", "pear"}},
         {1041, 1045, {"ant", "zebra"}},
         {1050, 1051, {"kiwi"}},
-        {1058, 1059, {}},
+        {1058, 1059, {"drask", "vlim"}},
         {1043, 1047, {"blin", "qorp"}},
         {1048, 1049, {"frob", "glarn", "yent"}},
     };
@@ -97,8 +99,8 @@ TEST_F(StatsDialogTest, ResetAsksAndOnlyYesZeroesTheStoredNumbersExceptTheLatest
     game.WordsZapped.Append("apple");
     for (const int answer : {IDNO, IDYES}) {
         const bool yes = answer == IDYES;
-        std::string score, average, played, question, title;
-        LRESULT listed = 0;
+        std::string score, average, played, fakesZappedCount, question, title;
+        LRESULT listed = 0, fakesZapped = -1;
         HWND dialog = nullptr, owner = nullptr;
         DialogDriver driver;
         driver.Then([&](HWND opened) {
@@ -108,6 +110,8 @@ TEST_F(StatsDialogTest, ResetAsksAndOnlyYesZeroesTheStoredNumbersExceptTheLatest
             average = Text(opened, 1016);
             played = Text(opened, 1021);
             listed = SendDlgItemMessageA(opened, 1040, LB_GETCOUNT, 0, 0);
+            fakesZapped = SendDlgItemMessageA(opened, 1058, LB_GETCOUNT, 0, 0);
+            fakesZappedCount = Text(opened, 1059);
             Click(opened, 1);
         });
         driver.Then([&](HWND box) {
@@ -126,6 +130,8 @@ TEST_F(StatsDialogTest, ResetAsksAndOnlyYesZeroesTheStoredNumbersExceptTheLatest
         EXPECT_EQ(average, yes ? "0" : "77") << answer;
         EXPECT_EQ(played, yes ? "0" : "3") << answer;
         EXPECT_EQ(listed, 1) << "the word lists stay after " << answer;
+        EXPECT_EQ(fakesZapped, 0) << "no fake was zapped";
+        EXPECT_EQ(fakesZappedCount, "0");
         EXPECT_EQ(StoredDword(kGenericKey, "LatestScore"), 120) << answer;
         const std::pair<const char*, std::int32_t> kept[] = {{"GamesPlayed", 3}, {"GamesSkipped", 1},
                                                              {"GamesWon", 2},    {"AverageScore", 77},
