@@ -23,12 +23,15 @@ std::int32_t ScoreFromText(const char* text) {
         ++text;
     }
     // Accumulate the magnitude in 64 bits and stop growing once it is past every 32-bit value.
-    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 1;
+    constexpr std::int64_t limit = std::int64_t{std::numeric_limits<std::int32_t>::max()} + 2;
     std::int64_t magnitude = 0;
     for (; *text >= '0' && *text <= '9'; ++text) {
         magnitude = std::min(magnitude * 10 + (*text - '0'), limit);
     }
     const std::int64_t value = negative ? -magnitude : magnitude;
-    return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, std::numeric_limits<std::int32_t>::min(),
-                                                              std::numeric_limits<std::int32_t>::max()));
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max()) {
+        return 0;
+    }
+    return static_cast<std::int32_t>(value);
 }

@@ -10,8 +10,8 @@ inline constexpr int kHighScoreEntries = 10;
 std::int32_t DefaultScore(int i, bool roundRobin);
 
 // A score stored as decimal text: optional blanks, an optional sign and digits, read up to the
-// first other character. Text without digits reads as 0; a number beyond the 32-bit range reads
-// as the nearest end of that range.
+// first other character. Text without digits reads as 0, and so does a number beyond the 32-bit
+// range: such a text was not written by the program.
 std::int32_t ScoreFromText(const char* text);
 
 // The score that competes for the list after a game: the tour's sum during the tour, otherwise the

@@ -1,6 +1,8 @@
 #include "store/Registry.h"
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace {
 
@@ -100,6 +102,34 @@ bool ReadRegString(HKEY root, const char* path, const char* name, char* buffer, 
         }
         buffer[length] = '\0';
     }
+    return true;
+}
+
+bool ReadRegStringCut(HKEY root, const char* path, const char* name, char* buffer, DWORD size) {
+    if (buffer == nullptr || size == 0) {
+        return false;
+    }
+    buffer[0] = '\0';
+    OpenKey key;
+    if (!key.OpenForReading(root, path)) {
+        return false;
+    }
+    DWORD type = REG_NONE;
+    DWORD length = 0;
+    if (RegQueryValueExA(key.Handle, name, nullptr, &type, nullptr, &length) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return false;
+    }
+    // The whole text first (one byte more for a missing zero), then as much of it as fits.
+    std::vector<char> text(std::size_t{length} + 1, '\0');
+    if (RegQueryValueExA(key.Handle, name, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &length) !=
+            ERROR_SUCCESS ||
+        type != REG_SZ || length >= text.size()) {
+        return false;
+    }
+    const std::size_t kept = strnlen(text.data(), std::min<std::size_t>(length, size - 1));
+    std::memcpy(buffer, text.data(), kept);
+    buffer[kept] = '\0';
     return true;
 }
 

@@ -26,5 +26,9 @@ bool WriteRegDword(HKEY root, const char* path, const char* name, std::int32_t v
 // room for it.
 bool ReadRegString(HKEY root, const char* path, const char* name, char* buffer, DWORD size);
 
+// Like ReadRegString, except that a text that does not fit is cut to its first size - 1 characters
+// instead of failing.
+bool ReadRegStringCut(HKEY root, const char* path, const char* name, char* buffer, DWORD size);
+
 // Writes text as a REG_SZ of its length plus the terminating zero, creating the key path as needed.
 bool WriteRegString(HKEY root, const char* path, const char* name, const char* text);

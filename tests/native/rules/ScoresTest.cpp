@@ -56,13 +56,15 @@ TEST(HighScoresTest, DefaultLadderAndTheTourNineFold) {
     EXPECT_EQ(DefaultScore(11, true), 8190);
 }
 
-TEST(HighScoresTest, ScoreTextReadsLikeADecimalNumberHeldInThe32BitRange) {
+TEST(HighScoresTest, ScoreTextReadsLikeADecimalNumberAndOutsideThe32BitRangeAsZero) {
     EXPECT_EQ(ScoreFromText("  +17 points"), 17);
     EXPECT_EQ(ScoreFromText("not a number"), 0);
     EXPECT_EQ(ScoreFromText(nullptr), 0);
-    EXPECT_EQ(ScoreFromText("2147483648"), kMax);
+    EXPECT_EQ(ScoreFromText("2147483647"), kMax);
+    EXPECT_EQ(ScoreFromText("2147483648"), 0);
     EXPECT_EQ(ScoreFromText("-2147483648"), kMin);
-    EXPECT_EQ(ScoreFromText("-99999999999999999999999"), kMin);
+    EXPECT_EQ(ScoreFromText("-2147483649"), 0);
+    EXPECT_EQ(ScoreFromText("-99999999999999999999999"), 0);
 }
 
 } // namespace
