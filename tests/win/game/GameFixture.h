@@ -18,7 +18,9 @@
 
 #include <windows.h>
 
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 inline constexpr int kFieldWidth = 640;
@@ -144,3 +146,46 @@ private:
     PreferencesRecord savedPreferences_;
     std::int32_t savedWordFontSize_ = 24;
 };
+
+// --- Helpers of the play and power-up tests ----------------------------------------------------
+
+// Games in which no word comes by itself.
+class QuietGameTest : public ZapGameTest {
+protected:
+    std::unique_ptr<CZapGame> StartQuiet() {
+        auto game = Start();
+        game->NextWordTicks = 0x7FFFFFFF;
+        return game;
+    }
+};
+
+// Places text through the game's own placement as a word (or, with SpriteJigglingSteady, as a
+// power-up word); the new sprite, or null when it found no room.
+inline WordSprite* Put(CZapGame& game, HWND window, const char* text, std::int32_t state = SpriteJiggling) {
+    const CText word(text);
+    return game.PlaceWord(window, &word, state) ? game.FieldSprites.back().get() : nullptr;
+}
+// Appends a dead box over r (left, top, right, bottom): room no word may take.
+inline void AddBox(CZapGame& game, RECT r) {
+    auto box = std::make_unique<DeadRectSprite>(RGB(0, 0, 0));
+    box->Place(r.top, r.left, r.bottom, r.right);
+    game.FieldSprites.push_back(std::move(box));
+}
+inline std::vector<std::string> Items(const StringList& list) {
+    return std::vector<std::string>(list.Items, list.Items + list.Count);
+}
+// Everything a click or a tick may change, by name, so that a failed comparison shows what moved.
+inline std::map<std::string, long long> Tally(const CZapGame& game) {
+    long long live = 0;
+    for (const auto& sprite : game.FieldSprites) {
+        live += sprite->IsLive() ? 1 : 0;
+    }
+    return {{"score", game.ScoreDisplay->Value},
+            {"words", game.WordsDisplay->Value},
+            {"clock", game.ClockDisplay->Value},
+            {"sprites", static_cast<long long>(game.FieldSprites.size())},
+            {"live", live},
+            {"waves", static_cast<long long>(gWaves.size())},
+            {"lists", game.WordsZapped.Count + game.WordsEliminated.Count + game.WordsIgnored.Count +
+                          game.FakesEliminated.Count + game.FakesZapped.Count + game.FakesIgnored.Count}};
+}
