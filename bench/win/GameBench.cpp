@@ -12,7 +12,9 @@
 //                                   into a memory DC, an erase of each box, one BitBlt of the dirty area
 //
 // The benchmarks take turns in batches, each batch after a few untimed ticks, so that drift of the
-// machine spreads over all three and no batch inherits another's font cache. Google Benchmark has no
+// machine spreads over all three and no batch inherits another's font cache. The floor is timed while
+// the games are alive, so it finds the fonts realised as the game keeps them: it is the cost of the
+// drawing itself, not of the system's font cache. Google Benchmark has no
 // Windows build here, so this times itself and prints the same JSON. Run under Wine with a display,
 // from the folder that holds words.lst:
 //   game_bench.exe [--repetitions=N] [--show=Crowded|CrowdedRandomFonts]
