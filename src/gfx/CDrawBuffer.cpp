@@ -241,15 +241,34 @@ void CDrawBuffer::FillArea(const RECT& rect, HBRUSH brush) {
     AddDirtyRect(rect);
 }
 
+FontDescription CDrawBuffer::DescribeFont(int points, const char* faceName, int style,
+                                          int pitchAndFamily) const {
+    FontDescription description;
+    description.Height = ClampToInt(-std::int64_t{MulDiv(points, GetDeviceCaps(MemoryDC, LOGPIXELSY), 72)});
+    description.Weight = (style & FontBold) != 0 ? FW_BOLD : FW_NORMAL;
+    description.Italic = (style & FontItalic) != 0;
+    description.Underline = (style & FontUnderline) != 0;
+    description.StrikeOut = (style & FontStrikeOut) != 0;
+    description.PitchAndFamily = pitchAndFamily;
+    description.Face = OrEmpty(faceName);
+    return description;
+}
+
 HFONT CDrawBuffer::MakeFont(int points, const char* faceName, int style, int pitchAndFamily) {
     if (MemoryDC == nullptr) {
         return nullptr;
     }
-    const int height = ClampToInt(-std::int64_t{MulDiv(points, GetDeviceCaps(MemoryDC, LOGPIXELSY), 72)});
-    return CountedCreateFont(height, 0, 0, 0, (style & FontBold) != 0 ? FW_BOLD : FW_NORMAL,
-                             (style & FontItalic) != 0, (style & FontUnderline) != 0,
-                             (style & FontStrikeOut) != 0, ANSI_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS,
-                             DEFAULT_QUALITY, static_cast<DWORD>(pitchAndFamily), OrEmpty(faceName));
+    const FontDescription d = DescribeFont(points, faceName, style, pitchAndFamily);
+    return CountedCreateFont(d.Height, 0, 0, 0, d.Weight, d.Italic, d.Underline, d.StrikeOut, ANSI_CHARSET,
+                             OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                             static_cast<DWORD>(pitchAndFamily), d.Face.c_str());
+}
+
+HFONT CDrawBuffer::ShareFont(int points, const char* faceName, int style, int pitchAndFamily) {
+    if (MemoryDC == nullptr) {
+        return nullptr;
+    }
+    return SharedFonts.Acquire(MemoryDC, DescribeFont(points, faceName, style, pitchAndFamily));
 }
 
 void CDrawBuffer::AddDirty(int top, int left, int bottom, int right) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "gfx/FontCache.h"
+
 #include <windows.h>
 
 #include <cstdint>
@@ -79,11 +81,16 @@ public:
     // A new font of this size in points and FontStyle bits, owned by the caller (freed through
     // CountedDeleteObject); null when it cannot be made.
     HFONT MakeFont(int points, const char* faceName, int style, int pitchAndFamily);
+    // The font MakeFont would make, shared through SharedFonts with everyone who asks for the same
+    // one: it is given back with SharedFonts.Release, never deleted by its holder.
+    HFONT ShareFont(int points, const char* faceName, int style, int pitchAndFamily);
 
     void AddDirty(int top, int left, int bottom, int right);
     void AddDirtyRect(const RECT& rect);
 
 private:
+    // What MakeFont and ShareFont ask the platform for; the height follows this buffer's resolution.
+    FontDescription DescribeFont(int points, const char* faceName, int style, int pitchAndFamily) const;
     // Dirty becomes the client rectangle turned inside out, so that the next addition sets it.
     void ResetDirty();
     RECT ClientRect() const;

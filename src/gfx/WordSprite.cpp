@@ -1,6 +1,7 @@
 #include "gfx/WordSprite.h"
 
 #include "gfx/CDrawBuffer.h"
+#include "gfx/FontCache.h"
 #include "gfx/Gdi.h"
 #include "words/Random.h"
 
@@ -61,7 +62,7 @@ void WordSprite::RemakePen() {
 
 void WordSprite::DropFont() {
     if (Font != nullptr) {
-        CountedDeleteObject(Font);
+        SharedFonts.Release(Font);
         Font = nullptr;
     }
 }
@@ -69,7 +70,7 @@ void WordSprite::DropFont() {
 bool WordSprite::MakeFont(CDrawBuffer& buffer) {
     DropFont();
     const int style = (Bold != 0 ? FontBold : 0) | (Italic != 0 ? FontItalic : 0);
-    Font = buffer.MakeFont(FontSize, FaceName, style, kFontPitchAndFamily);
+    Font = buffer.ShareFont(FontSize, FaceName, style, kFontPitchAndFamily);
     return Font != nullptr;
 }
 

@@ -7,5 +7,6 @@
 // zero) and returns the number of characters copied; 0 when there is no such text.
 int LoadStringText(unsigned id, char* buffer, int size);
 
-// Writes one line to the debugger output (the caller supplies the line end).
+// Writes one line to the debugger output (the caller supplies the line end); release builds write
+// nothing.
 void DebugLine(const char* line);
