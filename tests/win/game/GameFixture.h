@@ -144,3 +144,13 @@ private:
     PreferencesRecord savedPreferences_;
     std::int32_t savedWordFontSize_ = 24;
 };
+
+// --- Layout helpers -------------------------------------------------------------------------------
+
+// Gives window a client area of width x height and tells game, as the window procedure would, then
+// lets it lay the field out again.
+inline void ResizeField(HWND window, CZapGame& game, int width, int height) {
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    game.OnSize(window, width > 0 ? SIZE_RESTORED : SIZE_MINIMIZED, width, height);
+    game.Layout(window, nullptr);
+}
