@@ -229,4 +229,81 @@ TEST_P(WholeGameTest, EndsForItsReasonAndFilesEveryWordByTheDictionary) {
 INSTANTIATE_TEST_SUITE_P(Stages, WholeGameTest,
                          ::testing::Combine(::testing::Range(1, 10), ::testing::Bool()));
 
+// Settings no dialog would store: each game must still run, keep its words apart and never score a
+// mistake. The time limit and the target are tried in games that end by them.
+struct Hostile {
+    const char* name;
+    std::int32_t GameSettingsRecord::*field; // none: the FontSize preference
+    std::int32_t end;
+};
+const Hostile kHostile[] = {{"AddWordInterval", &GameSettingsRecord::AddWordInterval, 0},
+                            {"WordLifespan", &GameSettingsRecord::WordLifespan, 0},
+                            {"TargetCount", &GameSettingsRecord::TargetCount, EndOnTarget},
+                            {"TimeLimit", &GameSettingsRecord::TimeLimit, EndOnTime},
+                            {"FakeWordProbab", &GameSettingsRecord::FakeWordProbab, 0},
+                            {"EndGameCondition", &GameSettingsRecord::EndGameCondition, 0},
+                            {"GenerateWords", &GameSettingsRecord::GenerateWords, 0},
+                            {"GenerateFakes", &GameSettingsRecord::GenerateFakes, 0},
+                            {"FontSize", nullptr, 0}};
+void PrintTo(const Hostile& hostile, std::ostream* out) {
+    *out << hostile.name;
+}
+class HostileSettingsTest : public ZapGameTest,
+                            public ::testing::WithParamInterface<std::tuple<Hostile, std::int32_t>> {};
+
+TEST_P(HostileSettingsTest, AGameRunsWithClicksAndAResize) {
+    const auto [hostile, value] = GetParam();
+    GameSettings.EndGameCondition = hostile.end;
+    GameSettings.FadeWords = 1;
+    GameSettings.AnimateWords = 1;
+    GameSettings.PrefillDeadRects = 1;
+    if (hostile.field != nullptr) {
+        GameSettings.*hostile.field = value;
+    } else {
+        Preferences.FontSize = WordFontSize = value;
+    }
+    auto game = Start();
+    EXPECT_GE(WordFontSize, 8); // a loaded size is kept only within what a layout gives
+    EXPECT_LE(WordFontSize, 5000);
+    for (int tick = 1; tick <= 200; ++tick) {
+        Tick(*game);
+        if (tick == 100) {
+            ResizeField(window, *game, 800, 600);
+        }
+        const auto words = FieldWords(*game);
+        const auto live = std::find_if(words.begin(), words.end(),
+                                       [](WordSprite* w) { return w->IsLive() && w->Text.Chars[0] != '<'; });
+        if (tick % 7 == 0 && live != words.end()) {
+            const std::int32_t score = game->Score();
+            Click(*game, **live, tick % 2 == 0);
+            if ((*live)->State == SpriteBlinkItalic || (*live)->State == SpriteBlinkBold) {
+                EXPECT_EQ(game->Score(), score) << "tick " << tick << " " << (*live)->Text.Chars;
+            }
+        }
+    }
+    std::vector<const WordSprite*> taken;
+    for (const auto& sprite : game->FieldSprites) {
+        for (const WordSprite* other : taken) {
+            const RECT& a = sprite->Rect;
+            const RECT& b = other->Rect;
+            EXPECT_TRUE(b.left > a.right || b.right < a.left || b.top > a.bottom || b.bottom < a.top)
+                << Text(a) << " and " << Text(b);
+        }
+        if (sprite->State != SpriteDisplay) {
+            taken.push_back(sprite.get());
+        }
+    }
+}
+
+// Names such as TimeLimitMinus5.
+std::string HostileName(const ::testing::TestParamInfo<std::tuple<Hostile, std::int32_t>>& row) {
+    const std::int64_t value = std::get<1>(row.param);
+    return std::get<0>(row.param).name + std::string(value < 0 ? "Minus" : "") +
+           std::to_string(std::abs(value));
+}
+INSTANTIATE_TEST_SUITE_P(Records, HostileSettingsTest,
+                         ::testing::Combine(::testing::ValuesIn(kHostile),
+                                            ::testing::Values(-5, 0, 150, INT32_MIN, INT32_MAX)),
+                         HostileName);
+
 } // namespace
