@@ -768,6 +768,10 @@ int CZapGame::Layout(HWND window, HDC /*dc*/) {
             sprite->FontSize = WordFontSize;
             sprite->DropFont();
         }
+    } else {
+        // The loaded size stands, within the sizes a layout gives: a font of tens of thousands of
+        // points is measured wrongly and takes seconds to draw at every step of its animation.
+        WordFontSize = std::clamp(WordFontSize, kSmallestWordFont, kLargestWordFont);
     }
     FieldRect = client;
     BoxWidth = width / 6;

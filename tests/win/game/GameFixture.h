@@ -189,3 +189,13 @@ inline std::map<std::string, long long> Tally(const CZapGame& game) {
             {"lists", game.WordsZapped.Count + game.WordsEliminated.Count + game.WordsIgnored.Count +
                           game.FakesEliminated.Count + game.FakesZapped.Count + game.FakesIgnored.Count}};
 }
+
+// --- Layout helpers -------------------------------------------------------------------------------
+
+// Gives window a client area of width x height and tells game, as the window procedure would, then
+// lets it lay the field out again.
+inline void ResizeField(HWND window, CZapGame& game, int width, int height) {
+    SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    game.OnSize(window, width > 0 ? SIZE_RESTORED : SIZE_MINIMIZED, width, height);
+    game.Layout(window, nullptr);
+}
