@@ -206,6 +206,53 @@ TEST(FitPlacementTest, StoredPlacementsAreMovedOntoTheScreen) {
     }
 }
 
+TEST(MainMenuTest, MenuAndShortcutsAreAsTheProgramDocumentsThem) {
+    const HMENU bar = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(109));
+    ASSERT_NE(bar, nullptr);
+    const std::vector<std::pair<const char*, int>> game = {
+        {"&New Game\tCtrl+N", 32778}, {"&Tour Games\tCtrl+T", 32795}, {"", 0},
+        {"&High Scores...", 32779},   {"&Statistics...", 32784},      {"", 0},
+        {"S&ettings...", 32793},      {"&Options...", 32780},         {"", 0},
+        {"&Quit\tCtrl+Q", 105}};
+    const std::vector<std::pair<const char*, int>> help = {
+        {"&Contents\tF1", 32771},  {"How To &Play...", 32791}, {"", 0}, {"&About...", 104}, {"", 0},
+        {"&Go To Web Site", 32776}};
+    const std::pair<const char*, const std::vector<std::pair<const char*, int>>*> menus[] = {
+        {"&Game", &game}, {"&Help", &help}};
+    ASSERT_EQ(GetMenuItemCount(bar), 2);
+    for (int m = 0; m < 2; ++m) {
+        char text[64] = "";
+        GetMenuStringA(bar, m, text, sizeof text, MF_BYPOSITION);
+        EXPECT_STREQ(text, menus[m].first);
+        const HMENU popup = GetSubMenu(bar, m);
+        const auto& items = *menus[m].second;
+        ASSERT_EQ(GetMenuItemCount(popup), static_cast<int>(items.size())) << menus[m].first;
+        for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+            text[0] = '\0';
+            GetMenuStringA(popup, i, text, sizeof text, MF_BYPOSITION);
+            EXPECT_STREQ(text, items[i].first) << menus[m].first << " item " << i;
+            EXPECT_EQ(static_cast<int>(GetMenuItemID(popup, i)), items[i].second) << text;
+        }
+    }
+    DestroyMenu(bar);
+
+    const HACCEL table = LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(109));
+    ACCEL keys[16] = {};
+    ASSERT_EQ(CopyAcceleratorTableA(table, keys, 16), 7);
+    const ACCEL expected[] = {{FALT, '/', 104},
+                              {FALT, '?', 104},
+                              {FVIRTKEY | FCONTROL, 'N', 32778},
+                              {FVIRTKEY | FCONTROL, 'O', 32785},
+                              {FVIRTKEY | FCONTROL, 'Q', 105},
+                              {FVIRTKEY | FCONTROL, 'T', 32795},
+                              {FVIRTKEY | FCONTROL, 'Z', 32786}};
+    for (int i = 0; i < 7; ++i) {
+        EXPECT_EQ(keys[i].fVirt & ~0x80, expected[i].fVirt) << "shortcut " << i;
+        EXPECT_EQ(keys[i].key, expected[i].key) << "shortcut " << i;
+        EXPECT_EQ(keys[i].cmd, expected[i].cmd) << "shortcut " << i;
+    }
+}
+
 TEST_F(AppTest, WindowOpensAtTheFittedPlacementAndKeepsItsSmallestSize) {
     Store(kKey, "Left", -5);
     Store(kKey, "Top", 10000);
@@ -245,7 +292,7 @@ TEST_F(AppTest, HandlersAndTheIdleCallDoNothingWithoutAGame) {
 
 // --- Pausing -----------------------------------------------------------------------------------------
 
-TEST_F(AppTest, FocusAndMenusStopAndRestartTheClocks) {
+TEST_F(AppTest, FocusMenusAndDialogsStopAndRestartTheClocks) {
     Start();
     gTimers.clear();
     SendMessageA(window, WM_KILLFOCUS, 0, 0);
@@ -258,6 +305,20 @@ TEST_F(AppTest, FocusAndMenusStopAndRestartTheClocks) {
     EXPECT_EQ(Text(window), "Lexiblast");
     EXPECT_TRUE(TimerSeen(202, 1000)) << "one-second clock restarted";
     EXPECT_TRUE(TimerSeen(205, 100)) << "game clock restarted";
+
+    std::string caption, titleMeanwhile;
+    HWND version = nullptr;
+    driver.Then([&](HWND about) {
+        caption = Text(about);
+        titleMeanwhile = Text(window);
+        version = FindWindowExA(about, nullptr, "Static", "Lexiblast version 1.0.0.2");
+        Click(about, IDOK);
+    });
+    Command(104);
+    EXPECT_EQ(caption, "About Lexiblast");
+    EXPECT_NE(version, nullptr);
+    EXPECT_EQ(titleMeanwhile, "Lexiblast - Paused");
+    EXPECT_EQ(Text(window), "Lexiblast") << "after the About box";
 
     SendMessageA(window, WM_INITMENU, 0, 0);
     EXPECT_EQ(Text(window), "Lexiblast - Paused");
