@@ -207,6 +207,16 @@ TEST_F(PlayTest, TimeLimitEndsTheGameAtTheTickTheClockReachesIt) {
     EXPECT_EQ(host.endReasons, std::vector<int>{4}) << "50.0 s";
 }
 
+TEST_F(PlayTest, NoRoomIsJudgedBeforeTheTimeLimitWhenBothAreDueInOneTick) {
+    GameSettings.EndGameCondition = 5;
+    GameSettings.TimeLimit = 50;
+    auto game = StartQuiet();
+    game->TicksSinceWordAdded = 50;
+    game->ClockDisplay->Value = 499;
+    Tick(*game);
+    EXPECT_EQ(host.endReasons, std::vector<int>{1});
+}
+
 TEST_F(PlayTest, ExpiredWordLeavesInItsOwnTickAndTheWordAfterItStillAges) {
     auto game = StartQuiet();
     WordSprite* first = Put(*game, window, "house");

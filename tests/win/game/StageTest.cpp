@@ -125,6 +125,8 @@ TEST_F(StageTest, EachStageFixesItsRulesOverThePlayersAndKeepsTheRest) {
             EXPECT_STREQ(GameKey(), "Software\\Quillmoor\\Lexiblast\\RoundRobin") << which;
         }
     }
+    EXPECT_NE(dynamic_cast<CAnyFiftyGame*>(kMakers[8](host, &Words()).get()), nullptr)
+        << "stage 8 is built as a whole stage 7";
     const auto custom = kMakers[0](host, &Words());
     EXPECT_EQ(host.titleId, 453u);
     EXPECT_STREQ(GameKey(), "Software\\Quillmoor\\Lexiblast\\Generic");
