@@ -271,6 +271,7 @@ TEST_P(HostileSettingsTest, AGameRunsWithClicksAndAResize) {
             ResizeField(window, *game, 800, 600);
         }
     });
+    EXPECT_GE(game->Score(), 0) << "no setting takes points away";
     std::vector<const WordSprite*> taken;
     for (const auto& sprite : game->FieldSprites) {
         for (const WordSprite* other : taken) {
