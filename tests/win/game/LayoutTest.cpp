@@ -112,7 +112,7 @@ TEST_F(LayoutTest, RandomFacesComeFromEveryRowOfTheFaceTable) {
 }
 
 TEST_F(LayoutTest, AClockSetBackBeforeZeroShowsAMinusSignBeforeItsSize) {
-    GameSettings.EndGameCondition = EndOnTime;
+    GameSettings.EndGameCondition = 1; // the time limit
     auto game = StartQuiet();
     Tick(*game);
     Click(*game, *Put(*game, "<+10 seconds>", SpriteJigglingSteady), true);
