@@ -329,8 +329,10 @@ void CZapGame::OnGameOver(HWND window, int reason) {
         return;
     }
     GameOver = true;
-    // The bonus for reaching the target fast; a clock at zero or below has nothing to divide by.
-    if (Has(EndGameCondition, EndOnTarget) && reason == EndCompleted && ClockDisplay->Value > 0) {
+    // The bonus for reaching the target fast; a clock at zero or below has nothing to divide by, and a
+    // target below one word (a stored setting no dialog writes) earns nothing rather than a penalty.
+    if (Has(EndGameCondition, EndOnTarget) && reason == EndCompleted && ClockDisplay->Value > 0 &&
+        TargetCount > 0) {
         const double bonus = TargetCount * 12.0 / ClockDisplay->Value * 1000.0;
         Add(ScoreDisplay->Value, Clamp32(bonus));
         ScoreDisplay->UpdateText();

@@ -59,12 +59,11 @@ TEST_F(ZapGameTest, TicksThatAddAndExpireNoWordAllocateNothing) {
     GameSettings.AnimateWords = 1;
     GameSettings.AddWordInterval = 1000000;
     auto game = Start();
-    Tick(*game, 2);
     for (int i = 0; i < 8; ++i) {
         game->SpawnWord(window);
     }
     ASSERT_GT(FieldWords(*game).size(), 4u);
-    Tick(*game, 3); // every sprite has drawn once and made its font
+    Tick(*game, 5); // every sprite has drawn once and made its font
     const std::size_t sprites = game->FieldSprites.size();
 
     ImportHook<Malloc> mallocHook("msvcrt.dll", "malloc", SpyMalloc);

@@ -1,8 +1,8 @@
 #pragma once
 
-// A word-field game on a real 640 x 480 window with the shipped word list, seeded draws and time
-// driven by timer messages. The host ends games the way the application does: it stops the timers
-// and runs the game-over operation.
+// A word-field game on a real 640 x 480 window with the shipped word list and seeded draws, driven by
+// timer messages. The host ends a game as the application does: it stops the timers and runs the
+// game-over operation. SetCursor, PlaySoundA and GetCursorPos are spied through the import table.
 
 #include "WindowFixture.h"
 
@@ -14,17 +14,9 @@
 #include "words/Dictionary.h"
 #include "words/Random.h"
 
-#include <gtest/gtest.h>
-
-#include <windows.h>
-
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
-
-inline constexpr int kFieldWidth = 640;
-inline constexpr int kFieldHeight = 480;
 
 struct TestHost : GameHost {
     CGame* game = nullptr;
@@ -32,39 +24,28 @@ struct TestHost : GameHost {
     unsigned titleId = 0;
     void EndGame(HWND window, int reason) override {
         endReasons.push_back(reason);
-        if (game != nullptr) {
-            game->StopTimers(window);
-            game->OnGameOver(window, reason);
-        }
+        game->StopTimers(window);
+        game->OnGameOver(window, reason);
     }
     void SetCurrentTitleId(unsigned id) override { titleId = id; }
 };
 
-// What the game asked of the platform: cursors shown and waves played, in order.
-inline std::vector<HCURSOR> gCursors;
-inline std::vector<int> gWaves;
-inline POINT gPointer{-1000, -1000}; // screen position GetCursorPos reports
-
-inline HCURSOR WINAPI SpySetCursor(HCURSOR cursor) {
-    gCursors.push_back(cursor);
-    return nullptr;
-}
-inline BOOL WINAPI SpyPlaySound(LPCSTR name, HMODULE, DWORD) {
-    gWaves.push_back(static_cast<int>(reinterpret_cast<std::uintptr_t>(name)));
-    return TRUE;
-}
-inline BOOL WINAPI SpyGetCursorPos(POINT* point) {
-    *point = gPointer;
-    return TRUE;
-}
+inline std::vector<HCURSOR> gCursors; // shown, in order
+inline std::vector<int> gWaves;       // played, in order
+inline POINT gPointer;                // the screen position GetCursorPos reports
 
 class ZapGameTest : public ::testing::Test {
 protected:
-    HWND window = nullptr;
-    TestHost host;
+    static HCURSOR WINAPI SpySetCursor(HCURSOR cursor) { return gCursors.push_back(cursor), nullptr; }
+    static BOOL WINAPI SpyPlaySound(LPCSTR name, HMODULE, DWORD) {
+        return gWaves.push_back(static_cast<int>(reinterpret_cast<std::uintptr_t>(name))), TRUE;
+    }
+    static BOOL WINAPI SpyGetCursorPos(POINT* point) { return *point = gPointer, TRUE; }
     ImportHook<decltype(&SpySetCursor)> cursorHook{"user32.dll", "SetCursor", SpySetCursor};
     ImportHook<decltype(&SpyPlaySound)> soundHook{"winmm.dll", "PlaySoundA", SpyPlaySound};
     ImportHook<decltype(&SpyGetCursorPos)> pointerHook{"user32.dll", "GetCursorPos", SpyGetCursorPos};
+    HWND window = nullptr;
+    TestHost host;
 
     static Dictionary& Words() {
         static Dictionary* words = [] {
@@ -74,12 +55,10 @@ protected:
         }();
         return *words;
     }
+    static bool IsListed(const char* text) { return Words().IsWord(text) > 0; }
 
     void SetUp() override {
         ASSERT_TRUE(Words().Loaded) << "words.lst beside the test";
-        savedSettings_ = GameSettings;
-        savedPreferences_ = Preferences;
-        savedWordFontSize_ = WordFontSize;
         GameSettings = GameSettingsRecord{};
         Preferences = PreferencesRecord{};
         Preferences.Sound = 1;
@@ -88,27 +67,18 @@ protected:
         gCursors.clear();
         gWaves.clear();
         gPointer = POINT{-1000, -1000};
-        static const bool registered = [] {
-            WNDCLASSA windowClass{};
-            windowClass.lpfnWndProc = DefWindowProcA;
-            windowClass.hInstance = GetModuleHandleA(nullptr);
-            windowClass.lpszClassName = "LexiblastGameTestWindow";
-            return RegisterClassA(&windowClass) != 0;
-        }();
-        ASSERT_TRUE(registered);
-        window = CreateWindowA("LexiblastGameTestWindow", "Lexiblast game test", WS_POPUP, 0, 0, kFieldWidth,
-                               kFieldHeight, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.lpszClassName = "LexiblastGameTestWindow";
+        RegisterClassA(&windowClass); // fails harmlessly once registered
+        window = CreateWindowA(windowClass.lpszClassName, "", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr,
+                               windowClass.hInstance, nullptr);
         ASSERT_NE(window, nullptr);
     }
-    void TearDown() override {
-        host.game = nullptr;
-        DestroyWindow(window);
-        GameSettings = savedSettings_;
-        Preferences = savedPreferences_;
-        WordFontSize = savedWordFontSize_;
-    }
+    void TearDown() override { DestroyWindow(window); }
 
-    // Builds a game of type G from the current settings and paints it once, which lays the field out.
+    // A game of type G from the current settings, painted once so that the field is laid out.
     template <typename G = CZapGame>
     std::unique_ptr<G> Start() {
         auto game = std::make_unique<G>(host, GetModuleHandleA(nullptr), &Words());
@@ -116,84 +86,65 @@ protected:
         game->OnPaint(window, nullptr);
         return game;
     }
-    void Tick(CZapGame& game, int ticks = 1) {
-        for (int i = 0; i < ticks; ++i) {
-            game.OnTimer(window, 205);
-        }
-    }
-    // The word sprites on the field (no displays, no boxes), in the order they appeared.
-    static std::vector<WordSprite*> FieldWords(const CZapGame& game) {
-        std::vector<WordSprite*> words;
-        for (const auto& sprite : game.FieldSprites) {
-            if (sprite->State != SpriteDisplay && sprite->State != SpriteDeadBox) {
-                words.push_back(sprite.get());
-            }
-        }
-        return words;
-    }
-    // Points at the middle of sprite and presses a button there, through the game's handlers.
-    int Click(CZapGame& game, const WordSprite& sprite, bool left) {
-        const int x = (sprite.Rect.left + sprite.Rect.right) / 2;
-        const int y = (sprite.Rect.top + sprite.Rect.bottom) / 2;
-        game.OnMouseMove(window, x, y, 0);
-        return left ? game.OnLButtonDown(window, x, y, MK_LBUTTON)
-                    : game.OnRButtonDown(window, x, y, MK_RBUTTON);
-    }
-    bool IsListed(const WordSprite& sprite) { return Words().IsWord(sprite.Text.Chars) > 0; }
-
-private:
-    GameSettingsRecord savedSettings_;
-    PreferencesRecord savedPreferences_;
-    std::int32_t savedWordFontSize_ = 24;
-};
-
-// --- Helpers of the play and power-up tests ----------------------------------------------------
-
-// Games in which no word comes by itself.
-class QuietGameTest : public ZapGameTest {
-protected:
+    // One that adds no word by itself.
     std::unique_ptr<CZapGame> StartQuiet() {
         auto game = Start();
         game->NextWordTicks = 0x7FFFFFFF;
         return game;
     }
+    void Tick(CZapGame& game, int ticks = 1) {
+        for (int i = 0; i < ticks; ++i) {
+            game.OnTimer(window, 205);
+        }
+    }
+    // Points at the middle of sprite and presses a button there.
+    int Click(CZapGame& game, const WordSprite& sprite, bool left) {
+        const int x = (sprite.Rect.left + sprite.Rect.right) / 2,
+                  y = (sprite.Rect.top + sprite.Rect.bottom) / 2;
+        game.OnMouseMove(window, x, y, 0);
+        return left ? game.OnLButtonDown(window, x, y, 0) : game.OnRButtonDown(window, x, y, 0);
+    }
+    // Places text through the game's own placement; the new sprite, or null when it found no room.
+    WordSprite* Put(CZapGame& game, const char* text, std::int32_t state = SpriteJiggling) {
+        const CText word(text);
+        return game.PlaceWord(window, &word, state) ? game.FieldSprites.back().get() : nullptr;
+    }
+    WordSprite* PowerUp(CZapGame& game, const char* name) { return Put(game, name, SpriteJigglingSteady); }
 };
 
-// Places text through the game's own placement as a word (or, with SpriteJigglingSteady, as a
-// power-up word); the new sprite, or null when it found no room.
-inline WordSprite* Put(CZapGame& game, HWND window, const char* text, std::int32_t state = SpriteJiggling) {
-    const CText word(text);
-    return game.PlaceWord(window, &word, state) ? game.FieldSprites.back().get() : nullptr;
+// The words and power-up words on the field, in the order they appeared.
+inline std::vector<WordSprite*> FieldWords(const CZapGame& game) {
+    std::vector<WordSprite*> words;
+    for (const auto& sprite : game.FieldSprites) {
+        if (sprite->State != SpriteDisplay && sprite->State != SpriteDeadBox) {
+            words.push_back(sprite.get());
+        }
+    }
+    return words;
 }
-// Appends a dead box over r (left, top, right, bottom): room no word may take.
+// A dead box over r (left, top, right, bottom): room no word may take.
 inline void AddBox(CZapGame& game, RECT r) {
-    auto box = std::make_unique<DeadRectSprite>(RGB(0, 0, 0));
-    box->Place(r.top, r.left, r.bottom, r.right);
-    game.FieldSprites.push_back(std::move(box));
+    game.FieldSprites.push_back(std::make_unique<DeadRectSprite>(RGB(0, 0, 0)));
+    game.FieldSprites.back()->Place(r.top, r.left, r.bottom, r.right);
 }
 inline std::vector<std::string> Items(const StringList& list) {
     return std::vector<std::string>(list.Items, list.Items + list.Count);
 }
-// Everything a click or a tick may change, by name, so that a failed comparison shows what moved.
-inline std::map<std::string, long long> Tally(const CZapGame& game) {
-    long long live = 0;
+inline int Filed(const CZapGame& game) {
+    return game.WordsZapped.Count + game.WordsEliminated.Count + game.WordsIgnored.Count +
+           game.FakesEliminated.Count + game.FakesZapped.Count + game.FakesIgnored.Count;
+}
+// Everything a refused click or timer message could change, so that a failure shows what moved.
+inline std::string Tally(const CZapGame& game) {
+    int live = 0;
     for (const auto& sprite : game.FieldSprites) {
         live += sprite->IsLive() ? 1 : 0;
     }
-    return {{"score", game.ScoreDisplay->Value},
-            {"words", game.WordsDisplay->Value},
-            {"clock", game.ClockDisplay->Value},
-            {"sprites", static_cast<long long>(game.FieldSprites.size())},
-            {"live", live},
-            {"waves", static_cast<long long>(gWaves.size())},
-            {"lists", game.WordsZapped.Count + game.WordsEliminated.Count + game.WordsIgnored.Count +
-                          game.FakesEliminated.Count + game.FakesZapped.Count + game.FakesIgnored.Count}};
+    return Format("score %d words %d clock %d live %d of %d waves %d filed %d", game.ScoreDisplay->Value,
+                  game.WordsDisplay->Value, game.ClockDisplay->Value, live,
+                  static_cast<int>(game.FieldSprites.size()), static_cast<int>(gWaves.size()), Filed(game));
 }
-
-// --- Layout helpers -------------------------------------------------------------------------------
-
-// Gives window a client area of width x height and tells game, as the window procedure would, then
-// lets it lay the field out again.
+// Gives window a client area of width x height, tells game as the window procedure would, lays out.
 inline void ResizeField(HWND window, CZapGame& game, int width, int height) {
     SetWindowPos(window, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     game.OnSize(window, width > 0 ? SIZE_RESTORED : SIZE_MINIMIZED, width, height);

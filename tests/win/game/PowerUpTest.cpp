@@ -5,117 +5,112 @@
 
 namespace {
 
-using PowerUpTest = QuietGameTest;
+using PowerUpTest = ZapGameTest;
 
 int PowerUpWords(const CZapGame& game) {
-    return static_cast<int>(std::count_if(game.FieldSprites.begin(), game.FieldSprites.end(),
-                                          [](const auto& sprite) { return sprite->Text.At(0) == '<'; }));
+    const auto words = FieldWords(game);
+    return static_cast<int>(
+        std::count_if(words.begin(), words.end(), [](auto w) { return w->Text.At(0) == '<'; }));
 }
 
-TEST_F(PowerUpTest, PowerUpWordsComeAtThresholdsOneStepFurtherApartEachTime) {
+TEST_F(PowerUpTest, PowerUpWordsComeAtThresholdsOneStepFurtherApartEachTimeOrAsTheMysteryWord) {
     auto game = StartQuiet();
     game->ScoreDisplay->Value = 90;
-    Click(*game, *Put(*game, window, "house"), true);
+    Click(*game, *Put(*game, "house"), true);
     EXPECT_EQ(PowerUpWords(*game), 0) << "not inside the click that reaches 100";
-    Tick(*game);
-    EXPECT_EQ(PowerUpWords(*game), 1) << "at 100";
-    const int thresholds[] = {200, 310, 430, 560};
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(game->NextPowerUpScore, thresholds[i]);
+    const int thresholds[] = {100, 200, 310, 430, 560};
+    for (int i = 0; i < 4; ++i) {
         game->ScoreDisplay->Value = thresholds[i] - 1;
         Tick(*game);
-        EXPECT_EQ(PowerUpWords(*game), i + 1) << "below " << thresholds[i];
+        EXPECT_EQ(PowerUpWords(*game), i) << "below " << thresholds[i];
         game->ScoreDisplay->Value = thresholds[i];
         Tick(*game);
-        EXPECT_EQ(PowerUpWords(*game), i + 2) << "at " << thresholds[i];
+        EXPECT_EQ(PowerUpWords(*game), i + 1) << "at " << thresholds[i];
+        EXPECT_EQ(game->NextPowerUpScore, thresholds[i + 1]) << "after " << thresholds[i];
     }
-    EXPECT_EQ(game->NextPowerUpScore, 560);
+    game->PowerUps = 0;
+    game->ScoreDisplay->Value = 1000;
+    Tick(*game);
+    EXPECT_EQ(PowerUpWords(*game), 4) << "power-ups off";
 
-    GameSettings.PowerUps = 0;
-    auto without = StartQuiet();
-    without->ScoreDisplay->Value = 1000;
-    Tick(*without, 3);
-    EXPECT_EQ(PowerUpWords(*without), 0) << "power-ups off";
-}
-
-TEST_F(PowerUpTest, PowerUpWithoutRoomComesAsTheMysteryWordOrNotAtAll) {
-    auto game = StartQuiet();
+    auto crowded = StartQuiet();
     WordFontSize = 100; // every power-up's name is wider than the field, "<?>" is not
-    game->ScoreDisplay->Value = 100;
-    Tick(*game);
-    ASSERT_EQ(FieldWords(*game).size(), 1u);
-    EXPECT_STREQ(FieldWords(*game)[0]->Text.Chars, "<?>");
-    EXPECT_EQ(FieldWords(*game)[0]->State, SpriteJigglingSteady);
-    EXPECT_EQ(game->NextPowerUpScore, 200);
-    AddBox(*game, RECT{0, 0, 640, 480});
-    game->ScoreDisplay->Value = 200;
-    Tick(*game);
-    EXPECT_EQ(FieldWords(*game).size(), 1u);
-    EXPECT_EQ(game->NextPowerUpScore, 300) << "one step less than 310";
+    crowded->ScoreDisplay->Value = 100;
+    Tick(*crowded);
+    ASSERT_EQ(FieldWords(*crowded).size(), 1u);
+    EXPECT_STREQ(FieldWords(*crowded)[0]->Text.Chars, "<?>");
+    EXPECT_EQ(FieldWords(*crowded)[0]->State, SpriteJigglingSteady);
+    AddBox(*crowded, RECT{0, 0, 640, 480});
+    crowded->ScoreDisplay->Value = 200;
+    Tick(*crowded);
+    EXPECT_EQ(FieldWords(*crowded).size(), 1u);
+    EXPECT_EQ(crowded->NextPowerUpScore, 300) << "one step less than 310 when nothing fits";
 }
 
 TEST_F(PowerUpTest, RulesChooseThePowerUpsOnOffer) {
-    struct Case {
+    const std::string always = "<+100 points> <clear-screen> <fill-screen> ";
+    const struct {
         int end, valid, bogus, expire;
-        std::vector<std::string> names;
-    };
-    for (const Case& c : {
-             Case{1,
-                  1,
-                  1,
-                  1,
-                  {"<+100 points>", "<clear-screen>", "<fill-screen>", "<+10 seconds>", "<score-any-words>",
-                   "<score-any-fakes>"}},
-             Case{4,
-                  1,
-                  0,
-                  0,
-                  {"<+100 points>", "<clear-screen>", "<fill-screen>", "<erase-a-mistake>",
-                   "<score-any-words>", "<pause-15-secs>"}},
-             Case{2, 0, 1, 1, {"<+100 points>", "<clear-screen>", "<fill-screen>", "<score-any-fakes>"}},
-         }) {
+        std::string names;
+    } cases[] = {{1, 1, 1, 1, always + "<+10 seconds> <score-any-words> <score-any-fakes>"},
+                 {4, 1, 0, 0, always + "<erase-a-mistake> <score-any-words> <pause-15-secs>"},
+                 {2, 0, 1, 1, always + "<score-any-fakes>"}};
+    for (const auto& c : cases) {
         GameSettings.EndGameCondition = c.end;
         GameSettings.ScoreValidWords = c.valid;
         GameSettings.ScoreBogusWords = c.bogus;
         GameSettings.ExpireMistakes = c.expire;
         auto game = Start();
-        EXPECT_EQ(std::vector<std::string>(game->EnabledPowerUps, game->EnabledPowerUps + game->EnabledCount),
-                  c.names)
-            << "end " << c.end << ", valid " << c.valid << ", bogus " << c.bogus << ", expire " << c.expire;
+        std::string names;
+        for (int i = 0; i < game->EnabledCount; ++i) {
+            names += (i > 0 ? " " : "") + std::string(game->EnabledPowerUps[i]);
+        }
+        EXPECT_EQ(names, c.names) << "end " << c.end << ", valid " << c.valid << ", bogus " << c.bogus;
     }
 }
 
-TEST_F(PowerUpTest, PointsAndSecondsPowerUpsAndTheClickedWordGoesUnfiled) {
-    GameSettings.EndGameCondition = 1;
+TEST_F(PowerUpTest, PointsSecondsAndFillScreenAndTheClickedWordLeavesUnfiled) {
     auto game = StartQuiet();
     game->ScoreDisplay->Value = 30;
     game->ClockDisplay->Value = 50;
-    WordSprite* points = Put(*game, window, "<+100 points>", SpriteJigglingSteady);
+    WordSprite* points = PowerUp(*game, "<+100 points>");
     EXPECT_EQ(Click(*game, *points, false), 1);
     EXPECT_EQ(game->Score(), 130);
     EXPECT_EQ(game->NextPowerUpScore, 200) << "the bonus does not bring the next power-up closer";
     EXPECT_EQ(points->Lifespan, 1);
     EXPECT_EQ(points->Live, 0);
     EXPECT_EQ(points->State, SpriteHidden);
-    Click(*game, *Put(*game, window, "<+10 seconds>", SpriteJigglingSteady), true);
+    Click(*game, *PowerUp(*game, "<+10 seconds>"), true);
     EXPECT_EQ(game->ClockDisplay->Value, -50);
     Tick(*game, 2);
     EXPECT_TRUE(FieldWords(*game).empty());
-    EXPECT_EQ(Tally(*game)["lists"], 0);
+    EXPECT_EQ(Filed(*game), 0);
+    const int tries = game->PlacementTries;
+    Click(*game, *PowerUp(*game, "<fill-screen>"), true);
+    const int placed = static_cast<int>(FieldWords(*game).size()) - 1;
+    EXPECT_GT(placed, 20);
+    EXPECT_EQ(placed + game->PlacementTries - tries, 100) << "each word not placed raises the tries";
 }
 
-TEST_F(PowerUpTest, ClearScreenFadesEveryWordButLeavesDisplaysAndBoxes) {
+TEST_F(PowerUpTest, EraseAMistakeFadesTheFirstMistakeAndClearScreenEveryWordButNotDisplaysOrBoxes) {
     auto game = StartQuiet();
     AddBox(*game, RECT{600, 440, 630, 470});
-    WordSprite* live = Put(*game, window, "house");
-    WordSprite* zapped = Put(*game, window, "table");
-    WordSprite* mistake = Put(*game, window, "zqxvb");
-    WordSprite* other = Put(*game, window, "<+10 seconds>", SpriteJigglingSteady);
-    WordSprite* clear = Put(*game, window, "<clear-screen>", SpriteJigglingSteady);
+    WordSprite* live = Put(*game, "house");
+    WordSprite* zapped = Put(*game, "table");
+    WordSprite* first = Put(*game, "zebra");
+    WordSprite* second = Put(*game, "zqxvb");
+    WordSprite* other = PowerUp(*game, "<+10 seconds>");
     Click(*game, *zapped, true);
-    Click(*game, *mistake, true);
-    Click(*game, *clear, false);
-    for (const WordSprite* word : {live, zapped, mistake}) {
+    Click(*game, *first, false);
+    Click(*game, *second, true);
+    Click(*game, *PowerUp(*game, "<erase-a-mistake>"), true);
+    EXPECT_EQ(first->State, SpriteFading);
+    EXPECT_EQ(first->Lifespan, 5);
+    EXPECT_EQ(second->State, SpriteBlinkItalic);
+    Tick(*game, 6);
+    EXPECT_EQ(FieldWords(*game), (std::vector<WordSprite*>{live, zapped, second, other}));
+    Click(*game, *PowerUp(*game, "<clear-screen>"), false);
+    for (const WordSprite* word : {live, zapped, second}) {
         EXPECT_EQ(word->State, SpriteFading) << word->Text.Chars;
         EXPECT_EQ(word->Lifespan, 5) << word->Text.Chars;
     }
@@ -125,86 +120,54 @@ TEST_F(PowerUpTest, ClearScreenFadesEveryWordButLeavesDisplaysAndBoxes) {
     EXPECT_EQ(FieldWords(*game).size(), 3u) << "faded words last five more ticks";
     Tick(*game);
     EXPECT_EQ(game->FieldSprites.size(), 4u) << "only the displays and the box stay";
-    EXPECT_EQ(Items(game->WordsIgnored), (std::vector<std::string>{"house", "table"}));
+    EXPECT_EQ(Items(game->WordsIgnored), (std::vector<std::string>{"zebra", "house", "table"}));
     EXPECT_EQ(Items(game->FakesIgnored), std::vector<std::string>{"zqxvb"});
 }
 
-TEST_F(PowerUpTest, FillScreenAsksForAHundredWords) {
-    auto game = StartQuiet();
-    WordSprite* fill = Put(*game, window, "<fill-screen>", SpriteJigglingSteady);
-    const int tries = game->PlacementTries;
-    Click(*game, *fill, true);
-    const int placed = static_cast<int>(FieldWords(*game).size()) - 1;
-    EXPECT_GT(placed, 20);
-    EXPECT_EQ(placed + game->PlacementTries - tries, 100) << "each word not placed raises the tries";
-}
-
-TEST_F(PowerUpTest, EraseAMistakeFadesOnlyTheFirstMistakeLeftOnTheField) {
-    auto game = StartQuiet();
-    WordSprite* zapped = Put(*game, window, "house");
-    WordSprite* first = Put(*game, window, "zebra");
-    WordSprite* second = Put(*game, window, "zqxvb");
-    WordSprite* erase = Put(*game, window, "<erase-a-mistake>", SpriteJigglingSteady);
-    Click(*game, *zapped, true);
-    Click(*game, *first, false);
-    Click(*game, *second, true);
-    Click(*game, *erase, true);
-    EXPECT_EQ(first->State, SpriteFading);
-    EXPECT_EQ(first->Lifespan, 5);
-    EXPECT_EQ(second->State, SpriteBlinkItalic);
-    EXPECT_EQ(zapped->State, SpriteGrowing);
-    Tick(*game, 6);
-    EXPECT_EQ(FieldWords(*game), (std::vector<WordSprite*>{zapped, second}));
-}
-
 TEST_F(PowerUpTest, ScoringPowerUpsClassifyEveryLiveWordOfTheirKindUntilTheTarget) {
-    struct Case {
-        const char* name;
-        int target, points;
-        std::vector<std::string> zapped, eliminated;
-        std::vector<int> ends;
-    };
     GameSettings.EndGameCondition = 2;
     GameSettings.PenalizeMistakes = 0;
-    for (const Case& c :
-         {Case{"<score-any-words>", 50, 50, {"cat", "house", "table", "zebra", "apple", "dog"}, {}, {}},
-          Case{"<score-any-fakes>", 50, 30, {"cat"}, {"zqxvb", "qqxt", "xkcdz"}, {}},
-          Case{"<score-any-words>", 4, 30, {"cat", "house", "table", "zebra"}, {}, {1}}}) {
+    const struct {
+        const char* name;
+        int target;
+        std::vector<std::string> zapped, eliminated;
+    } cases[] = {{"<score-any-fakes>", 50, {"cat"}, {"zqxvb", "qqxt", "xkcdz"}},
+                 {"<score-any-words>", 4, {"cat", "house", "table", "zebra"}, {}}};
+    for (const auto& c : cases) {
         SCOPED_TRACE(Format("%s with target %d", c.name, c.target));
         GameSettings.TargetCount = c.target;
         host.endReasons.clear();
         auto game = StartQuiet();
-        WordSprite* classified = Put(*game, window, "cat");
-        WordSprite* mistake = Put(*game, window, "wxqz");
+        WordSprite* classified = Put(*game, "cat");
+        WordSprite* mistake = Put(*game, "wxqz");
         for (const char* text : {"house", "zqxvb", "table", "qqxt", "zebra", "apple", "xkcdz", "dog"}) {
-            ASSERT_NE(Put(*game, window, text), nullptr) << text;
+            ASSERT_NE(Put(*game, text), nullptr) << text;
         }
-        WordSprite* bonus = Put(*game, window, "<+100 points>", SpriteJigglingSteady);
-        WordSprite* scorer = Put(*game, window, c.name, SpriteJigglingSteady);
+        WordSprite* bonus = PowerUp(*game, "<+100 points>");
+        WordSprite* scorer = PowerUp(*game, c.name);
         Click(*game, *classified, true);
         Click(*game, *mistake, true);
         gWaves.clear();
         Click(*game, *scorer, true);
-        EXPECT_EQ(game->Score(), 10 + c.points);
+        EXPECT_EQ(game->Score(), 40);
         EXPECT_EQ(Items(game->WordsZapped), c.zapped);
         EXPECT_EQ(Items(game->FakesEliminated), c.eliminated);
-        EXPECT_EQ(std::count(gWaves.begin(), gWaves.end(), 236), c.points / 10);
-        EXPECT_EQ(host.endReasons, c.ends);
+        EXPECT_EQ(std::count(gWaves.begin(), gWaves.end(), 236), 3);
+        EXPECT_EQ(host.endReasons, std::vector<int>(c.target == 4 ? 1 : 0, 1));
         EXPECT_EQ(mistake->State, SpriteBlinkItalic);
         EXPECT_EQ(bonus->Live, 1);
     }
 }
 
-TEST_F(PowerUpTest, PauseHoldsTheFieldForAHundredAndFiftyTimerMessages) {
+TEST_F(PowerUpTest, PauseHoldsTheFieldForAHundredAndFiftyTimerMessagesAndRefusesClicks) {
     auto game = StartQuiet();
-    WordSprite* word = Put(*game, window, "house");
-    WordSprite* pause = Put(*game, window, "<pause-15-secs>", SpriteJigglingSteady);
-    game->TicksSinceWordAdded = 1000; // a word is overdue
+    WordSprite* word = Put(*game, "house");
+    WordSprite* pause = PowerUp(*game, "<pause-15-secs>");
+    game->TicksSinceWordAdded = 1000; // a word is overdue and the no-room limit long past
     game->NextWordTicks = 0;
     game->ClockDisplay->Value = 77;
     word->Lifespan = 300;
     EXPECT_EQ(Click(*game, *pause, true), 1);
-    EXPECT_EQ(pause->Live, 1) << "the pause word stays to count down";
     EXPECT_EQ(game->OnTimer(window, 205), 0);
     EXPECT_STREQ(pause->Text.Chars, "<pause-14-secs>");
     gWaves.clear();
@@ -228,6 +191,7 @@ TEST_F(PowerUpTest, PauseHoldsTheFieldForAHundredAndFiftyTimerMessages) {
     EXPECT_EQ(game->ClockDisplay->Value, 77);
     EXPECT_EQ(game->ElapsedSeconds, 0);
     EXPECT_EQ(FieldWords(*game).size(), 2u) << "no word comes";
+    EXPECT_TRUE(host.endReasons.empty()) << "no room is not judged";
     Tick(*game);
     EXPECT_EQ(game->ClockDisplay->Value, 78);
     EXPECT_EQ(FieldWords(*game).size(), 3u) << "the overdue word comes";
@@ -237,37 +201,44 @@ TEST_F(PowerUpTest, MysteryWordNeverClearsTheScreen) {
     auto game = StartQuiet();
     game->PowerUps = 0; // only the mystery words placed here
     game->EnabledCount = 3;
-    std::strcpy(game->EnabledPowerUps[0], "<+100 points>");
-    std::strcpy(game->EnabledPowerUps[1], "<clear-screen>");
     std::strcpy(game->EnabledPowerUps[2], "<+10 seconds>");
-    const WordSprite* word = Put(*game, window, "house");
+    const WordSprite* word = Put(*game, "house");
     int points = 0;
-    for (int seed = 1; seed <= 200; ++seed) {
+    for (int seed = 1; seed <= 100; ++seed) {
         SeedRandom(seed);
         const int score = game->Score();
-        Click(*game, *Put(*game, window, "<?>", SpriteJigglingSteady), true);
+        Click(*game, *PowerUp(*game, "<?>"), true);
         points += game->Score() - score == 100 ? 1 : 0;
         EXPECT_EQ(word->State, SpriteJiggling) << "seed " << seed;
         Tick(*game, 2);
     }
-    EXPECT_EQ(game->ClockDisplay->Value, 400 - 100 * (200 - points)) << "the rest went ten seconds back";
-    EXPECT_GT(points, 50);
-    EXPECT_LT(points, 150);
+    EXPECT_EQ(game->ClockDisplay->Value, 200 - 100 * (100 - points)) << "the rest went ten seconds back";
+    EXPECT_GT(points, 25);
+    EXPECT_LT(points, 75);
 }
 
-TEST_F(PowerUpTest, UnclickedPowerUpLeavesAtTheEndOfItsLifeWithoutFadingOrBeingFiled) {
+TEST_F(PowerUpTest, ExpiredWordsLeaveInTheirOwnTickAndOnlyUnclassifiedWordsAreFiled) {
     GameSettings.FadeWords = 1;
     GameSettings.AdjustLifespan = 0;
     GameSettings.WordLifespan = 30;
     auto game = StartQuiet();
-    const WordSprite* bonus = Put(*game, window, "<+100 points>", SpriteJigglingSteady);
+    WordSprite* first = Put(*game, "house");
+    WordSprite* bonus = PowerUp(*game, "<+100 points>");
     EXPECT_EQ(bonus->Lifespan, 30);
-    Tick(*game, 30);
-    EXPECT_EQ(bonus->State, SpriteJigglingSteady) << "never fades";
-    EXPECT_EQ(FieldWords(*game).size(), 1u);
+    first->Lifespan = 0;
+    game->OnMouseMove(window, first->Rect.left, first->Rect.top, 0);
+    gCursors.clear();
+    Tick(*game);
+    EXPECT_EQ(FieldWords(*game), std::vector<WordSprite*>{bonus});
+    EXPECT_EQ(bonus->Lifespan, 29) << "the sprite after the expired one still ages";
+    EXPECT_EQ(game->HoverSprite, nullptr);
+    EXPECT_EQ(gCursors, std::vector<HCURSOR>{game->ArrowCursor});
+    EXPECT_EQ(Items(game->WordsIgnored), std::vector<std::string>{"house"});
+    Tick(*game, 29);
+    EXPECT_EQ(bonus->State, SpriteJigglingSteady) << "a power-up word never fades";
     Tick(*game);
     EXPECT_TRUE(FieldWords(*game).empty());
-    EXPECT_EQ(Tally(*game)["lists"], 0);
+    EXPECT_EQ(Filed(*game), 1) << "nor is it filed";
 }
 
 } // namespace
