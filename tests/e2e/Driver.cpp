@@ -54,12 +54,12 @@ std::vector<NamedValue> BaseSettings() {
 }
 
 // A short custom game: ends by its time limit, a word every half second, words that fade away,
-// mistakes that leave the field, no speed changes that depend on the player.
+// mistakes that leave the field and cost no time, no speed changes that depend on the player.
 std::vector<NamedValue> TimedGame(DWORD seconds, DWORD randomFonts) {
     std::vector<NamedValue> values = BaseSettings();
     const std::vector<NamedValue> rules = {
         {"EndGameCondition", 1},      {"TimeLimit", seconds}, {"AddWordInterval", 5}, {"WordLifespan", 40},
-        {"FakeWordProbab", 50},       {"FadeWords", 1},       {"ExpireMistakes", 1},  {"PenalizeMistakes", 1},
+        {"FakeWordProbab", 50},       {"FadeWords", 1},       {"ExpireMistakes", 1},  {"PenalizeMistakes", 0},
         {"HandicapSpeed", 0},         {"AddWordsFaster", 0},  {"PowerUps", 1},        {"AnimateWords", 0},
         {"RandomFonts", randomFonts}, {"ScoreValidWords", 1}, {"ScoreBogusWords", 1}, {"GenerateWords", 1},
         {"GenerateFakes", 7}};
