@@ -327,6 +327,14 @@ TEST_F(AppTest, NewGameAndChangedOptionsAskBeforeDroppingTheRunningGame) {
     EXPECT_EQ(Zap().EndGameCondition, 2) << "the new game plays the new rules";
     EXPECT_EQ(Record(kGeneric), "1/0/1 77") << "the dropped game is not recorded";
     EXPECT_FALSE(app->Paused);
+
+    driver.Then(Press(IDYES));
+    driver.Then(Press(IDCANCEL)); // "&Quit" in the game selection
+    Command(32785);               // Ctrl+O
+    MSG close{};
+    ASSERT_TRUE(PeekMessageA(&close, window, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+    DispatchMessageA(&close);
+    EXPECT_EQ(Record(kGeneric), "2/0/2 0") << "the game given up before the selection is recorded once";
 }
 
 TEST_F(AppTest, AGameEndedByItselfIsRecordedAndItsDialogPostsTheNextCommand) {
