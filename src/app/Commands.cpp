@@ -188,6 +188,9 @@ void CGameApp::NewGame(HWND window, int mode) {
         }
         AddSkippedGame();
         RecordGame(EndAbandoned, Game->Score());
+        // Recorded once: should the player quit from the game selection below, the close that
+        // follows must not record the same game again.
+        GameEnded = true;
     }
 
     int choice = 0;

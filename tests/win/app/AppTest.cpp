@@ -1,6 +1,5 @@
 // The application in-process: the real main window made by the program's own start-up from a
-// prepared registry, played through its window procedure, dialogs and questions answered as a
-// player would.
+// prepared registry, played through its window procedure, dialogs answered as a player would.
 
 #include "app/CGameApp.h"
 
@@ -16,9 +15,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
 #include <memory>
-#include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -28,24 +29,18 @@ constexpr char kKey[] = "Software\\Quillmoor\\Lexiblast";
 constexpr char kGeneric[] = "Software\\Quillmoor\\Lexiblast\\Generic";
 constexpr char kTour[] = "Software\\Quillmoor\\Lexiblast\\RoundRobin";
 
-// Timers started (id, period) and stopped (id, 0) on the main window.
-std::vector<std::pair<UINT_PTR, UINT>> gTimers;
-HWND gTimerWindow = nullptr;
-
+// Timers started (window, id, period) and stopped (window, id, 0).
+std::vector<std::tuple<HWND, UINT_PTR, UINT>> gTimers;
 template <typename F>
 F Real(const char* name) {
     return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), name)));
 }
 UINT_PTR WINAPI SpySetTimer(HWND window, UINT_PTR id, UINT period, TIMERPROC procedure) {
-    if (window != nullptr && window == gTimerWindow) {
-        gTimers.emplace_back(id, period);
-    }
+    gTimers.emplace_back(window, id, period);
     return Real<decltype(&SetTimer)>("SetTimer")(window, id, period, procedure);
 }
 BOOL WINAPI SpyKillTimer(HWND window, UINT_PTR id) {
-    if (window != nullptr && window == gTimerWindow) {
-        gTimers.emplace_back(id, 0);
-    }
+    gTimers.emplace_back(window, id, 0);
     return Real<decltype(&KillTimer)>("KillTimer")(window, id);
 }
 BOOL WINAPI QuietPlaySound(LPCSTR, HMODULE, DWORD) {
@@ -55,25 +50,54 @@ BOOL WINAPI FarPointer(POINT* point) {
     *point = POINT{-1000, -1000};
     return TRUE;
 }
+bool TimerSeen(HWND window, UINT_PTR id, UINT period) {
+    return std::find(gTimers.begin(), gTimers.end(), std::tuple{window, id, period}) != gTimers.end();
+}
 
 std::string Text(HWND window, int id = 0) {
     char text[1024] = "";
     id == 0 ? GetWindowTextA(window, text, sizeof text) : GetDlgItemTextA(window, id, text, sizeof text);
     return text;
 }
-
 // What a dialog or message box showed: its caption and, for a message box, its text.
 struct Seen {
-    std::string caption;
-    std::string text;
+    std::string caption, text;
 };
-DialogDriver::Action Press(int button, Seen* seen = nullptr) {
-    return [button, seen](HWND dialog) {
+// Notes what the dialog showed, clicks control `first` (or types `typed` into it), then the button.
+DialogDriver::Action Press(int button, Seen* seen = nullptr, int first = 0, const char* typed = nullptr) {
+    return [=](HWND dialog) {
         if (seen != nullptr) {
             *seen = Seen{Text(dialog), Text(dialog, 0xFFFF)};
         }
+        typed != nullptr ? Type(dialog, first, typed) : first != 0 ? Click(dialog, first) : void();
         Click(dialog, button);
     };
+}
+
+void Store(const char* path, const char* name, std::int32_t value) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, path, name, REG_DWORD, &value, sizeof value);
+}
+// A stored value as text, a number in decimal; "" when there is none.
+std::string Stored(const char* path, const char* name) {
+    char data[256] = "";
+    DWORD type = 0, size = sizeof data;
+    if (RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_REG_DWORD | RRF_RT_REG_SZ, &type, data, &size) !=
+        0) {
+        return "";
+    }
+    std::int32_t number = 0;
+    std::memcpy(&number, data, sizeof number);
+    return type == REG_DWORD ? std::to_string(number) : data;
+}
+
+// What the statistics under a game key hold, as "played/won/skipped latest", absent values as 0.
+std::string Record(const char* key) {
+    std::string record;
+    for (const char* name : {"GamesPlayed", "GamesWon", "GamesSkipped", "LatestScore"}) {
+        const std::string value = Stored(key, name);
+        record += (record.empty() ? "" : name[0] == 'L' ? " " : "/") + (value.empty() ? "0" : value);
+    }
+    return record;
 }
 
 class AppTest : public ::testing::Test {
@@ -87,43 +111,26 @@ protected:
     ImportHook<decltype(&FarPointer)> pointerHook{"user32.dll", "GetCursorPos", FarPointer};
 
     void SetUp() override {
-        savedSettings_ = GameSettings;
-        savedPreferences_ = Preferences;
-        RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
-        Store(kKey, "ShowWelcomeDlg", 0);
+        saved_ = {GameSettings, Preferences};
+        ClearRegistry();
         InstallHighScoreEntry();
     }
     void TearDown() override {
         Stop();
         RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
-        GameSettings = savedSettings_;
-        Preferences = savedPreferences_;
+        std::tie(GameSettings, Preferences) = saved_;
     }
-
-    static void Store(const char* path, const char* name, std::int32_t value) {
-        RegSetKeyValueA(HKEY_CURRENT_USER, path, name, REG_DWORD, &value, sizeof value);
+    static void ClearRegistry() {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
+        Store(kKey, "ShowWelcomeDlg", 0);
     }
-    static std::optional<std::int32_t> Stored(const char* path, const char* name) {
-        std::int32_t value = 0;
-        DWORD size = sizeof value;
-        return RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_REG_DWORD, nullptr, &value, &size) == 0
-                   ? std::optional(value)
-                   : std::nullopt;
-    }
-    static std::string StoredText(const char* path, const char* name) {
-        char text[256] = "";
-        DWORD size = sizeof text;
-        RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_REG_SZ, nullptr, text, &size);
-        return text;
-    }
-
     // The program's start-up on the prepared registry; draws are seeded afterwards.
     void Start() {
         Stop();
         app = std::make_unique<CGameApp>();
         app->RegisterWindowClass(GetModuleHandleA(nullptr));
         ASSERT_TRUE(app->CreateMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL));
-        window = gTimerWindow = app->Window;
+        window = app->Window;
         SeedRandom(1);
     }
     // The window gone and the queue empty, the quit message included.
@@ -131,13 +138,11 @@ protected:
         if (window != nullptr && IsWindow(window)) {
             DestroyWindow(window);
         }
-        window = gTimerWindow = nullptr;
-        MSG message{};
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        window = nullptr;
+        for (MSG message{}; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) {
         }
         app.reset();
     }
-
     CZapGame& Zap() const { return dynamic_cast<CZapGame&>(*app->Game); }
     void Tick(int ticks = 1) {
         for (int i = 0; i < ticks; ++i) {
@@ -156,38 +161,20 @@ protected:
     }
     // The command the application posted to its window, or -1.
     int PostedCommand() {
-        MSG message{};
-        return PeekMessageA(&message, window, WM_COMMAND, WM_COMMAND, PM_REMOVE) ? LOWORD(message.wParam)
-                                                                                 : -1;
+        MSG m{};
+        return PeekMessageA(&m, window, WM_COMMAND, WM_COMMAND, PM_REMOVE) ? LOWORD(m.wParam) : -1;
     }
     void Command(int id) { SendMessageA(window, WM_COMMAND, id, 0); }
-    // A key with Ctrl held, through the main loop's accelerator step.
-    void CtrlKey(char key) {
-        BYTE keys[256] = {};
-        keys[VK_CONTROL] = 0x80;
-        SetKeyboardState(keys);
-        MSG message{window, WM_KEYDOWN, static_cast<WPARAM>(key), 1, 0, {0, 0}};
-        app->HandleLoopMessage(message);
-        keys[VK_CONTROL] = 0;
-        SetKeyboardState(keys);
-    }
-    static bool TimerSeen(UINT_PTR id, UINT period) {
-        return std::find(gTimers.begin(), gTimers.end(), std::pair{id, period}) != gTimers.end();
-    }
 
 private:
-    GameSettingsRecord savedSettings_;
-    PreferencesRecord savedPreferences_;
+    std::pair<GameSettingsRecord, PreferencesRecord> saved_;
 };
-
-// --- Start-up and the window ------------------------------------------------------------------------
 
 TEST(FitPlacementTest, StoredPlacementsAreMovedOntoTheScreen) {
     struct Case {
         const char* name;
         WindowPlacement stored, fitted; // Top, Left, Width, Height
-    };
-    const Case cases[] = {
+    } const cases[] = {
         {"left -5, top 10,000", {10000, -5, 640, 440, 0}, {0, 0, 640, 440, 0}},
         {"last corner that keeps an icon on screen", {992, 1248, 300, 300, 0}, {992, 1248, 300, 300, 0}},
         {"one pixel further", {993, 1249, 300, 300, 0}, {0, 0, 300, 300, 0}},
@@ -212,9 +199,8 @@ std::string Items(HMENU menu) {
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
         char text[64] = "";
         GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-        const UINT id = GetMenuItemID(menu, i);
-        items += text[0] == '\0' ? std::string("-") : text + ("=" + std::to_string(static_cast<int>(id)));
-        items += "|";
+        const int id = static_cast<int>(GetMenuItemID(menu, i));
+        items += (text[0] == '\0' ? std::string("-") : text + ("=" + std::to_string(id))) + "|";
     }
     return items;
 }
@@ -229,7 +215,6 @@ TEST(MainMenuTest, MenuAndShortcutsAreAsTheProgramDocumentsThem) {
     EXPECT_EQ(Items(GetSubMenu(bar, 1)),
               "&Contents\tF1=32771|How To &Play...=32791|-|&About...=104|-|&Go To Web Site=32776|");
     DestroyMenu(bar);
-
     ACCEL keys[16] = {};
     const int count =
         CopyAcceleratorTableA(LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(109)), keys, 16);
@@ -242,120 +227,91 @@ TEST(MainMenuTest, MenuAndShortcutsAreAsTheProgramDocumentsThem) {
     EXPECT_EQ(table, "16 47 104|16 63 104|9 78 32778|9 79 32785|9 81 105|9 84 32795|9 90 32786|");
 }
 
-TEST_F(AppTest, WindowOpensAtTheFittedPlacementAndKeepsItsSmallestSize) {
+TEST_F(AppTest, WindowOpensFittedMaximisedOnlyForMinMaxTwoAndKeepsItsSmallestSize) {
     Store(kKey, "Left", -5);
     Store(kKey, "Top", 10000);
     Store(kKey, "Width", 100);
+    for (const std::int32_t minMax : {2, 1}) {
+        Store(kKey, "MinMax", minMax);
+        Start();
+        EXPECT_EQ(IsZoomed(window) != FALSE, minMax == 2) << "MinMax " << minMax;
+        app->GameEnded = true; // closes without a question
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        const std::string saved = Stored(kKey, "Left") + "," + Stored(kKey, "Top") + " " +
+                                  Stored(kKey, "Width") + " wide, MinMax " + Stored(kKey, "MinMax");
+        EXPECT_EQ(saved, minMax == 2 ? "0,0 458 wide, MinMax 2" : "0,0 458 wide, MinMax 0") << minMax;
+    }
     Start();
-    RECT frame{};
-    GetWindowRect(window, &frame);
-    EXPECT_EQ(frame.left, 0);
-    EXPECT_EQ(frame.top, 0);
-    EXPECT_EQ(frame.right - frame.left, 458);
     EXPECT_EQ(Text(window), "Lexiblast");
     EXPECT_EQ(CurrentTitleId, 453u) << "a custom game";
-    EXPECT_NE(GetPropA(window, "LexiblastFirstFrameMs"), nullptr)
-        << "the start-up time, kept at the first frame";
+    EXPECT_NE(GetPropA(window, "LexiblastFirstFrameMs"), nullptr) << "start-up time kept at the first frame";
 
     RECT smallest{0, 0, 256, 256};
     AdjustWindowRectEx(&smallest, WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, TRUE, WS_EX_CLIENTEDGE);
-    const LONG width = smallest.right - smallest.left;
-    const LONG height = smallest.bottom - smallest.top;
-    WINDOWPOS proposed{window, nullptr, 0, 0, width - 1, height + 1, 0};
-    SendMessageA(window, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&proposed));
-    EXPECT_EQ(proposed.cx, width) << "raised";
-    EXPECT_EQ(proposed.cy, height + 1) << "kept";
+    const LONG width = smallest.right - smallest.left, height = smallest.bottom - smallest.top;
+    WINDOWPOS below{window, nullptr, 0, 0, width - 1, height - 1, 0},
+        at{window, nullptr, 0, 0, width, height, 0};
+    SendMessageA(window, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&below));
+    SendMessageA(window, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&at));
+    EXPECT_EQ(below.cx, width) << "raised";
+    EXPECT_EQ(below.cy, height) << "raised, menu bar included";
+    EXPECT_EQ(at.cx, width) << "kept";
+    EXPECT_EQ(at.cy, height) << "kept";
 }
-
-TEST_F(AppTest, HandlersAndTheIdleCallDoNothingWithoutAGame) {
-    Start();
-    app->Game.reset();
-    for (const UINT message : {WM_TIMER, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_KEYDOWN, WM_KILLFOCUS, WM_SIZE}) {
-        EXPECT_EQ(app->WindowProc(window, message, message == WM_KEYDOWN ? VK_SPACE : 205, 0), 0) << message;
-    }
-    Command(32786);        // Undo
-    Command(32793 + 1000); // an unknown command
-    InvalidateRect(window, nullptr, TRUE);
-    UpdateWindow(window);
-    app->OnIdle();
-    EXPECT_EQ(app->Game, nullptr);
-}
-
-// --- Pausing -----------------------------------------------------------------------------------------
 
 TEST_F(AppTest, FocusMenusAndDialogsStopAndRestartTheClocks) {
     Start();
     gTimers.clear();
     SendMessageA(window, WM_KILLFOCUS, 0, 0);
     EXPECT_EQ(Text(window), "Lexiblast - Paused");
-    EXPECT_TRUE(TimerSeen(202, 0)) << "one-second clock stopped";
-    EXPECT_TRUE(TimerSeen(205, 0)) << "game clock stopped";
-
+    EXPECT_TRUE(TimerSeen(window, 202, 0)) << "one-second clock stopped";
+    EXPECT_TRUE(TimerSeen(window, 205, 0)) << "game clock stopped";
     gTimers.clear();
     SendMessageA(window, WM_SETFOCUS, 0, 0);
     EXPECT_EQ(Text(window), "Lexiblast");
-    EXPECT_TRUE(TimerSeen(202, 1000)) << "one-second clock restarted";
-    EXPECT_TRUE(TimerSeen(205, 100)) << "game clock restarted";
-
-    std::string caption, titleMeanwhile;
-    HWND version = nullptr;
-    driver.Then([&](HWND about) {
-        caption = Text(about);
-        titleMeanwhile = Text(window);
-        version = FindWindowExA(about, nullptr, "Static", "Lexiblast version 1.0.0.2");
-        Click(about, IDOK);
-    });
-    Command(104);
-    EXPECT_EQ(caption, "About Lexiblast");
-    EXPECT_NE(version, nullptr);
-    EXPECT_EQ(titleMeanwhile, "Lexiblast - Paused");
-    EXPECT_EQ(Text(window), "Lexiblast") << "after the About box";
+    EXPECT_TRUE(TimerSeen(window, 202, 1000)) << "one-second clock restarted";
+    EXPECT_TRUE(TimerSeen(window, 205, 100)) << "game clock restarted";
 
     SendMessageA(window, WM_INITMENU, 0, 0);
-    EXPECT_EQ(Text(window), "Lexiblast - Paused");
+    EXPECT_EQ(Text(window), "Lexiblast - Paused") << "menu open";
+    SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), reinterpret_cast<LPARAM>(GetMenu(window)));
+    EXPECT_EQ(Text(window), "Lexiblast - Paused") << "a menu still given";
     SendMessageA(window, WM_MENUSELECT, MAKEWPARAM(0, 0xFFFF), 0);
-    EXPECT_EQ(Text(window), "Lexiblast");
-    EXPECT_FALSE(app->Paused);
+    EXPECT_EQ(Text(window), "Lexiblast") << "menu closed";
+
+    Seen about;
+    std::string titleMeanwhile;
+    driver.Then([&](HWND dialog) {
+        titleMeanwhile = Text(window);
+        EXPECT_NE(FindWindowExA(dialog, nullptr, "Static", "Lexiblast version 1.0.0.2"), nullptr);
+        Press(IDOK, &about)(dialog);
+    });
+    Command(104);
+    EXPECT_EQ(about.caption, "About Lexiblast");
+    EXPECT_EQ(titleMeanwhile, "Lexiblast - Paused");
+    EXPECT_EQ(Text(window), "Lexiblast") << "after the About box";
 }
 
-// --- New games ------------------------------------------------------------------------------------------
-
-TEST_F(AppTest, CtrlNAsksAndOnYesRecordsTheRunningGameAsAbandoned) {
+TEST_F(AppTest, NewGameAndChangedOptionsAskBeforeDroppingTheRunningGame) {
     Start();
-    app->LoadAcceleratorTable();
     Zap().ScoreDisplay->Value = 77;
     Seen no, yes;
     driver.Then(Press(IDNO, &no));
-    CtrlKey('N');
+    Command(32778); // Ctrl+N
     EXPECT_EQ(no.text, "Are you sure you want to quit the current game and start a new one?");
     EXPECT_EQ(no.caption, "New Game");
     EXPECT_EQ(Zap().Score(), 77) << "No keeps the game";
     EXPECT_EQ(Text(window), "Lexiblast") << "and its clock";
-    EXPECT_FALSE(Stored(kGeneric, "GamesSkipped").has_value());
+    EXPECT_EQ(Record(kGeneric), "0/0/0 0") << "nothing recorded";
 
     driver.Then(Press(IDYES, &yes));
-    CtrlKey('N');
+    Command(32778); // Ctrl+N
     EXPECT_EQ(yes.text, no.text);
-    EXPECT_EQ(Stored(kGeneric, "GamesSkipped"), 1);
-    EXPECT_EQ(Stored(kGeneric, "GamesPlayed"), 1);
-    EXPECT_EQ(Stored(kGeneric, "LatestScore"), 77);
-    EXPECT_EQ(Stored(kGeneric, "GamesWon").value_or(0), 0);
+    EXPECT_EQ(Record(kGeneric), "1/0/1 77") << "skipped and abandoned";
     EXPECT_EQ(Zap().Score(), 0) << "a new game";
-    EXPECT_EQ(CurrentTitleId, 453u);
-    EXPECT_FALSE(app->Paused);
-}
 
-TEST_F(AppTest, OptionsChangedOfferANewGameThatDropsTheRunningOne) {
-    Start();
     Zap().ScoreDisplay->Value = 33;
-    const auto endBy = [](int radio) {
-        return [radio](HWND dialog) {
-            Click(dialog, radio);
-            Click(dialog, IDOK);
-        };
-    };
-    Seen no, yes;
-    driver.Then(endBy(1014)); // on time
+    driver.Then(Press(IDOK, nullptr, 1014)); // ends on time
     driver.Then(Press(IDNO, &no));
     Command(32780);
     EXPECT_EQ(no.text, "Your changes will take effect in the next game.  Would you like to start a new game "
@@ -364,17 +320,22 @@ TEST_F(AppTest, OptionsChangedOfferANewGameThatDropsTheRunningOne) {
     EXPECT_EQ(Zap().Score(), 33) << "No keeps the game";
     EXPECT_EQ(Zap().EndGameCondition, 4) << "with its own rules";
 
-    driver.Then(endBy(1015)); // at the target
+    driver.Then(Press(IDOK, nullptr, 1015)); // ends at the target
     driver.Then(Press(IDYES, &yes));
     Command(32780);
     EXPECT_EQ(yes.text, no.text);
-    EXPECT_EQ(Zap().Score(), 0);
     EXPECT_EQ(Zap().EndGameCondition, 2) << "the new game plays the new rules";
-    EXPECT_FALSE(Stored(kGeneric, "GamesPlayed").has_value()) << "the dropped game is not recorded";
+    EXPECT_EQ(Record(kGeneric), "1/0/1 77") << "the dropped game is not recorded";
     EXPECT_FALSE(app->Paused);
-}
 
-// --- The end of a game ----------------------------------------------------------------------------
+    driver.Then(Press(IDYES));
+    driver.Then(Press(IDCANCEL)); // "&Quit" in the game selection
+    Command(32785);               // Ctrl+O
+    MSG close{};
+    ASSERT_TRUE(PeekMessageA(&close, window, WM_CLOSE, WM_CLOSE, PM_REMOVE));
+    DispatchMessageA(&close);
+    EXPECT_EQ(Record(kGeneric), "2/0/2 0") << "the game given up before the selection is recorded once";
+}
 
 TEST_F(AppTest, AGameEndedByItselfIsRecordedAndItsDialogPostsTheNextCommand) {
     struct Case {
@@ -382,11 +343,9 @@ TEST_F(AppTest, AGameEndedByItselfIsRecordedAndItsDialogPostsTheNextCommand) {
         std::int32_t endGameCondition;
         int button; // of the Game Over dialog
         int posted;
-    };
-    const Case cases[] = {{"no room left", 4, IDOK, 32778}, {"time limit", 1, IDCANCEL, 105}};
+    } const cases[] = {{"no room left", 4, IDOK, 32778}, {"time limit", 1, IDCANCEL, 105}};
     for (const Case& c : cases) {
-        RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
-        Store(kKey, "ShowWelcomeDlg", 0);
+        ClearRegistry();
         Store(kKey, "EndGameCondition", c.endGameCondition);
         Store(kKey, "TimeLimit", 1);
         Start();
@@ -398,16 +357,14 @@ TEST_F(AppTest, AGameEndedByItselfIsRecordedAndItsDialogPostsTheNextCommand) {
         } else {
             FinishByNoRoom(0);
         }
-        EXPECT_TRUE(app->GameEnded) << c.name;
         EXPECT_EQ(gameOver.caption, "Game Over Statistics - Custom") << c.name;
         EXPECT_EQ(Text(window), "Lexiblast - Game Over") << c.name;
-        EXPECT_EQ(Stored(kGeneric, "GamesPlayed"), 1) << c.name;
-        EXPECT_EQ(Stored(kGeneric, "GamesWon"), 1) << c.name;
+        EXPECT_EQ(Record(kGeneric), "1/1/0 0") << c.name;
         EXPECT_EQ(PostedCommand(), c.posted) << c.name;
     }
 }
 
-TEST_F(AppTest, AGoodGameReachingItsTargetEntersTheHighScores) {
+TEST_F(AppTest, AGoodGameReachingItsTargetEntersTheHighScoresButNotWhilePaused) {
     Store(kKey, "EndGameCondition", 2);
     Store(kKey, "TargetCount", 1);
     Store(kKey, "FakeWordProbab", 0);
@@ -418,64 +375,56 @@ TEST_F(AppTest, AGoodGameReachingItsTargetEntersTheHighScores) {
     ASSERT_EQ(Zap().FieldSprites.size(), 4u) << "a word after the three displays";
     const RECT r = Zap().FieldSprites.back()->Rect;
     const LPARAM middle = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    driver.Then([](HWND dialog) {
-        Type(dialog, 16385, "Ada");
-        Click(dialog, IDOK);
-    });
-    driver.Then(Press(IDOK)); // Game Over
-    SendMessageA(window, WM_MOUSEMOVE, 0, middle);
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    const auto click = [&] {
+        SendMessageA(window, WM_MOUSEMOVE, 0, middle);
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    };
+    SendMessageA(window, WM_KILLFOCUS, 0, 0);
+    click();
+    EXPECT_FALSE(app->GameEnded) << "a click on a paused game";
+    SendMessageA(window, WM_SETFOCUS, 0, 0);
 
+    driver.Then(Press(IDOK, nullptr, 16385, "Ada")); // the first row
+    driver.Then(Press(IDOK));                        // Game Over
+    click();
     EXPECT_EQ(driver.Pending(), 0u) << "the entry, then the Game Over dialog";
-    const std::int32_t score = Zap().Score();
-    EXPECT_GT(score, 10) << "the word and the bonus for reaching the target fast";
-    EXPECT_EQ(StoredText("Software\\Quillmoor\\Lexiblast\\Generic\\HighScores", "Name0"), "Ada");
-    EXPECT_EQ(StoredText("Software\\Quillmoor\\Lexiblast\\Generic\\HighScores", "Score0"),
-              std::to_string(score));
-    EXPECT_EQ(Stored(kGeneric, "GamesWon"), 1);
+    EXPECT_GT(Zap().Score(), 10) << "the word and the bonus for reaching the target fast";
+    EXPECT_EQ(Stored("Software\\Quillmoor\\Lexiblast\\Generic\\HighScores", "Name0"), "Ada");
+    EXPECT_EQ(Stored("Software\\Quillmoor\\Lexiblast\\Generic\\HighScores", "Score0"),
+              std::to_string(Zap().Score()));
+    EXPECT_EQ(Stored(kGeneric, "GamesWon"), "1");
     EXPECT_EQ(PostedCommand(), 32778);
 }
 
 TEST_F(AppTest, ClosingMidGameRecordsItAbandonedAndSavesThePlacement) {
     Start();
-    SetWindowPos(window, nullptr, 30, 40, 500, 400, SWP_NOZORDER);
     Zap().ScoreDisplay->Value = 44;
     Seen entry;
     driver.Then(Press(IDCANCEL, &entry)); // the high-score check, as after any game
     driver.Then(Press(IDOK));             // no Game Over dialog may follow
+    SetWindowPos(window, nullptr, 30, 40, 500, 400, SWP_NOZORDER);
     SendMessageA(window, WM_CLOSE, 0, 0);
-
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(entry.caption, "Congratulations!  You got a high score!");
     EXPECT_EQ(driver.Pending(), 1u);
-    EXPECT_EQ(Stored(kGeneric, "GamesPlayed"), 1);
-    EXPECT_EQ(Stored(kGeneric, "LatestScore"), 44);
-    EXPECT_EQ(Stored(kGeneric, "GamesWon").value_or(0), 0);
-    EXPECT_EQ(Stored(kKey, "Left"), 30);
-    EXPECT_EQ(Stored(kKey, "Top"), 40);
-    EXPECT_EQ(Stored(kKey, "Width"), 500);
-    EXPECT_EQ(Stored(kKey, "Height"), 400);
-    EXPECT_EQ(Stored(kKey, "MinMax"), 0);
-    EXPECT_EQ(Stored(kKey, "Sound"), 1) << "preferences written";
-    EXPECT_EQ(Stored(kKey, "EndGameCondition"), 4) << "rule settings written";
+    EXPECT_EQ(Record(kGeneric), "1/0/0 44") << "abandoned";
+    EXPECT_EQ(Stored(kKey, "Left") + "," + Stored(kKey, "Top"), "30,40");
+    EXPECT_EQ(Stored(kKey, "Width") + "x" + Stored(kKey, "Height"), "500x400");
+    EXPECT_EQ(Stored(kKey, "Sound"), "1") << "preferences written";
+    EXPECT_EQ(Stored(kKey, "EndGameCondition"), "4") << "rule settings written";
 }
 
 TEST_F(AppTest, AMissingWordListIsReportedAtEveryNewGameAndTheGameStillComes) {
-    char folder[MAX_PATH] = "", previous[MAX_PATH] = "";
-    GetTempPathA(MAX_PATH, folder);
-    const std::string empty = std::string(folder) + "lexiblast-app-test";
-    CreateDirectoryA(empty.c_str(), nullptr);
-    GetCurrentDirectoryA(MAX_PATH, previous);
-    ASSERT_TRUE(SetCurrentDirectoryA(empty.c_str()));
+    CreateDirectoryA("no-word-list", nullptr);
+    ASSERT_TRUE(SetCurrentDirectoryA("no-word-list"));
     Seen first, second;
     driver.Then(Press(IDOK, &first));
     Start();
     driver.Then(Press(IDYES)); // quit the running game
     driver.Then(Press(IDOK, &second));
     Command(32778);
-    SetCurrentDirectoryA(previous);
-    RemoveDirectoryA(empty.c_str());
-
+    SetCurrentDirectoryA("..");
+    RemoveDirectoryA("no-word-list");
     const char* const expected =
         "Lexiblast failed to load its dictionary of words.  The dictionary should be found in a file called "
         "\"words.lst\".  Please make sure an original and uncorrputed version of this file is present in the "
@@ -488,9 +437,7 @@ TEST_F(AppTest, AMissingWordListIsReportedAtEveryNewGameAndTheGameStillComes) {
     EXPECT_FALSE(app->GameEnded);
 }
 
-// --- The tour ----------------------------------------------------------------------------------------------
-
-TEST_F(AppTest, TheWelcomeAtStartUpCanStartAFirstTour) {
+TEST_F(AppTest, AFirstTourStartsAtStageOneAndItsScoresAddUpAcrossARestart) {
     Store(kKey, "ShowWelcomeDlg", 1);
     Store(kKey, "RoundRobinScore", 50);
     Store(kTour, "GamesPlayed", 5);
@@ -499,36 +446,34 @@ TEST_F(AppTest, TheWelcomeAtStartUpCanStartAFirstTour) {
     driver.Then(Press(IDOK, &introduction));
     Start();
     EXPECT_EQ(introduction.caption, "Round Robin Tour");
-    EXPECT_EQ(Preferences.CurrentGame, 1);
-    EXPECT_EQ(CurrentTitleId, 145u);
-    EXPECT_EQ(GameSettings.RoundRobinScore, 0);
-    EXPECT_EQ(Stored(kTour, "GamesPlayed"), 0);
+    EXPECT_EQ(GameSettings.RoundRobinScore, 0) << "a fresh tour";
+    EXPECT_EQ(Stored(kTour, "GamesPlayed"), "0") << "a fresh tour";
     EXPECT_EQ(Text(window), "Lexiblast - Round Robin Tour - Stage 1 - Find Fifty");
-}
-
-TEST_F(AppTest, TourScoresAddUpAcrossStagesAndAcrossARestart) {
-    Store(kKey, "RoundRobin", 1);
-    driver.Then(Press(IDOK));
-    Start();
     const std::int32_t scores[] = {120, -5, 300};
     for (int stage = 1; stage <= 3; ++stage) {
         EXPECT_EQ(Preferences.CurrentGame, stage);
-        if (stage == 3) {
-            EXPECT_EQ(Text(window), "Lexiblast - Round Robin Tour - Stage 3 - Hard to Find");
-        }
         driver.Then(Press(IDOK)); // "&Next Game"
         FinishByNoRoom(scores[stage - 1]);
         EXPECT_EQ(PostedCommand(), 32795) << "stage " << stage;
         driver.Then(Press(IDOK)); // the next stage's introduction
         Command(32795);
     }
-    EXPECT_EQ(Preferences.CurrentGame, 4);
     EXPECT_EQ(GameSettings.RoundRobinScore, 415);
     EXPECT_EQ(driver.Pending(), 0u) << "no high-score list before stage 9";
 
+    Seen next;
+    driver.Then(Press(IDNO, &next));
+    Command(32795);
+    EXPECT_EQ(
+        next.text,
+        "Are you sure you want to quit the current game and start the next one in the Round Robin Tour?");
+    EXPECT_EQ(next.caption, "Next Game");
+    EXPECT_EQ(Preferences.CurrentGame, 4) << "No keeps the stage";
+
     Zap().ScoreDisplay->Value = 25;
     SendMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(Stored(kKey, "RoundRobinScore"), 440) << "the abandoned stage counts";
+    EXPECT_EQ(Stored(kKey, "RoundRobinScore"), "440") << "the abandoned stage counts";
+    Store(kKey, "ShowWelcomeDlg", 0);
     driver.Then(Press(IDOK));
     Start();
     EXPECT_EQ(Preferences.CurrentGame, 5);
@@ -543,25 +488,19 @@ TEST_F(AppTest, StageNineOffersTheTourTotalToTheTourListAndStartsAgain) {
     driver.Then(Press(IDOK));
     Start();
     ASSERT_EQ(CurrentTitleId, 153u);
-    driver.Then([](HWND dialog) {
-        Type(dialog, 16385 + 8, "Tourist"); // between the tour's defaults 567 and 198
-        Click(dialog, IDOK);
-    });
+    driver.Then(Press(IDOK, nullptr, 16385 + 8, "Tourist")); // between the defaults 567 and 198
     driver.Then(Press(IDOK));
     FinishByNoRoom(0);
     EXPECT_EQ(driver.Pending(), 0u);
-    EXPECT_EQ(StoredText("Software\\Quillmoor\\Lexiblast\\RoundRobin\\HighScores", "Score8"), "400");
-    EXPECT_EQ(StoredText("Software\\Quillmoor\\Lexiblast\\RoundRobin\\HighScores", "Name8"), "Tourist");
+    EXPECT_EQ(Stored("Software\\Quillmoor\\Lexiblast\\RoundRobin\\HighScores", "Score8"), "400");
+    EXPECT_EQ(Stored("Software\\Quillmoor\\Lexiblast\\RoundRobin\\HighScores", "Name8"), "Tourist");
     EXPECT_EQ(GameSettings.RoundRobinScore, 0);
     EXPECT_EQ(PostedCommand(), 32795);
     driver.Then(Press(IDOK));
     Command(32795);
     EXPECT_EQ(Preferences.CurrentGame, 1) << "after stage 9";
-}
 
-TEST_F(AppTest, AStoredStageOutOfRangeStartsTheTourAgain) {
     for (const std::int32_t stored : {-7, 10, 70000}) {
-        Store(kKey, "RoundRobin", 1);
         Store(kKey, "CurrentGame", stored);
         driver.Then(Press(IDOK));
         Start();
