@@ -509,3 +509,18 @@ TEST_F(AppTest, StageNineOffersTheTourTotalToTheTourListAndStartsAgain) {
 }
 
 } // namespace
+
+// A game that could not be built leaves a window whose handlers and idle call reach nothing.
+TEST_F(AppTest, HandlersAndTheIdleCallDoNothingWithoutAGame) {
+    Start();
+    app->Game.reset();
+    for (const UINT message : {WM_TIMER, WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_KEYDOWN, WM_KILLFOCUS, WM_SIZE}) {
+        EXPECT_EQ(SendMessageA(window, message, message == WM_KEYDOWN ? VK_SPACE : 205, 0), 0) << message;
+    }
+    SendMessageA(window, WM_COMMAND, 32786, 0); // Undo
+    SendMessageA(window, WM_COMMAND, 33793, 0); // a command nobody knows
+    InvalidateRect(window, nullptr, TRUE);
+    UpdateWindow(window);
+    app->OnIdle();
+    EXPECT_EQ(app->Game, nullptr);
+}
