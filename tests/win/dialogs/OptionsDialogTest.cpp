@@ -140,6 +140,9 @@ TEST_F(OptionsDialogTest, ControlsShowTheValuesAndEnableWhatApplies) {
                   EXPECT_TRUE(Checked(dialog, 1021));
                   EXPECT_TRUE(Checked(dialog, 1008)) << "a flag of 5";
                   EXPECT_EQ(Text(dialog, 1031), "700");
+                  for (int id : {1031, 1033, 1034, 1036, 1037}) {
+                      EXPECT_NE(GetWindowLongA(GetDlgItem(dialog, id), GWL_STYLE) & ES_NUMBER, 0) << id;
+                  }
                   for (const Case& c : cases) {
                       Click(dialog, c.Radio);
                       EXPECT_EQ(Enabled(dialog, 1036), c.TimeLimit) << c.Radio;
