@@ -1,5 +1,6 @@
 #include "dialogs/DialogHelpers.h"
 #include "support/DialogDriver.h"
+#include "support/ImportHook.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +43,36 @@ TEST(DialogHelpers, ItemTextIsReadIntoAnEmptiedBoundedBuffer) {
     GetItemText(window, 99, buffer, sizeof buffer);
     EXPECT_STREQ(buffer, "") << "a missing control reads as empty";
     DestroyWindow(window);
+}
+
+// A platform that leaves the buffer of a missing control as it was.
+UINT WINAPI UntouchedItemText(HWND, int, LPSTR, int) {
+    return 0;
+}
+
+TEST(DialogHelpers, ReadingEmptiesTheBufferWhateverThePlatformWrites) {
+    const ImportHook<decltype(&UntouchedItemText)> hook("user32.dll", "GetDlgItemTextA", UntouchedItemText);
+    ASSERT_TRUE(hook.Installed());
+    char buffer[8] = "garbage";
+    GetItemText(nullptr, 99, buffer, sizeof buffer);
+    EXPECT_STREQ(buffer, "");
+}
+
+TEST(DialogHelpers, CentreWindowCentresOverTheOwnerOrElseTheScreen) {
+    const HWND owner =
+        CreateWindowA("STATIC", "", WS_POPUP, 100, 50, 400, 300, nullptr, nullptr, nullptr, nullptr);
+    for (const HWND over : {owner, HWND{}}) {
+        const HWND window =
+            CreateWindowA("STATIC", "", WS_POPUP, 0, 0, 200, 100, over, nullptr, nullptr, nullptr);
+        CentreWindow(window);
+        RECT place{};
+        GetWindowRect(window, &place);
+        const bool owned = over != nullptr;
+        EXPECT_EQ(place.left, owned ? 200 : (GetSystemMetrics(SM_CXSCREEN) - 200) / 2) << "owned " << owned;
+        EXPECT_EQ(place.top, owned ? 150 : (GetSystemMetrics(SM_CYSCREEN) - 100) / 2) << "owned " << owned;
+        DestroyWindow(window);
+    }
+    DestroyWindow(owner);
 }
 
 TEST(DialogDriver, AnswersAMessageBoxAndANestedOne) {
