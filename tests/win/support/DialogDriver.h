@@ -1,16 +1,9 @@
 #pragma once
 
-// Operates modal dialogs from inside their own message loops, the way a player would, so that the
-// real dialog procedures run. Queue one action per dialog window that will appear, in order, then
-// open the first dialog:
-//
-//     DialogDriver driver;
-//     driver.Then([](HWND dialog) { Click(dialog, 1008); Click(dialog, IDOK); });
-//     const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(149), owner, Procedure, 0);
-//
-// An action runs once the next new dialog window of this thread (dialogs, message boxes, the colour
-// and font choosers) is visible and enabled. A dialog that an action leaves open is still open when
-// the driver gives up after a few seconds: it then ends it with result -99, so a test never hangs.
+// Operates modal dialogs from inside their own message loops, as a player would, so that the real
+// dialog procedures run: each queued action answers the next new dialog window of this thread
+// (nested ones and message boxes too) once it is visible and enabled. A dialog still open three
+// seconds after the last action ends with kGaveUp, so no test hangs.
 
 #include <windows.h>
 
@@ -23,16 +16,11 @@ public:
     using Action = std::function<void(HWND dialog)>;
     static constexpr INT_PTR kGaveUp = -99;
 
-    DialogDriver() {
-        Current() = this;
-        timer_ = SetTimer(nullptr, 0, 10, &DialogDriver::OnTimer);
-    }
+    DialogDriver() : timer_(SetTimer(nullptr, 0, 10, &DialogDriver::OnTimer)) { Current() = this; }
     ~DialogDriver() {
         KillTimer(nullptr, timer_);
         Current() = nullptr;
     }
-    DialogDriver(const DialogDriver&) = delete;
-    DialogDriver& operator=(const DialogDriver&) = delete;
 
     void Then(Action action) { actions_.push_back(std::move(action)); }
     // Actions not yet run: 0 once every queued dialog has appeared.
@@ -43,16 +31,6 @@ private:
         static DialogDriver* current = nullptr;
         return current;
     }
-
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-        DialogDriver* driver = Current();
-        // This also runs inside the loop of a dialog that an action opened, so nested dialogs are
-        // answered too.
-        if (driver != nullptr) {
-            driver->Step();
-        }
-    }
-
     static BOOL CALLBACK Collect(HWND window, LPARAM found) {
         char name[16] = "";
         GetClassNameA(window, name, sizeof name);
@@ -61,24 +39,20 @@ private:
         }
         return TRUE;
     }
-
-    void Step() {
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+        DialogDriver* driver = Current();
         HWND dialog = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), &DialogDriver::Collect, reinterpret_cast<LPARAM>(&dialog));
-        if (dialog == nullptr) {
+        EnumThreadWindows(GetCurrentThreadId(), &Collect, reinterpret_cast<LPARAM>(&dialog));
+        if (driver == nullptr || dialog == nullptr) {
             return;
         }
-        if (seen_.count(dialog) == 0 && !actions_.empty()) {
-            seen_.insert(dialog);
-            idleTicks_ = 0;
-            Action action = std::move(actions_.front());
-            actions_.pop_front();
+        if (!driver->actions_.empty() && driver->seen_.insert(dialog).second) {
+            driver->idleTicks_ = 0;
+            const Action action = std::move(driver->actions_.front());
+            driver->actions_.pop_front();
             action(dialog);
-            return;
-        }
-        // A dialog left open with nothing more to do ends after about three seconds.
-        if (++idleTicks_ > 300) {
-            idleTicks_ = 0;
+        } else if (++driver->idleTicks_ > 300) {
+            driver->idleTicks_ = 0;
             EndDialog(dialog, kGaveUp);
         }
     }
