@@ -1,15 +1,9 @@
 #include "dialogs/TourDialog.h"
 #include "DialogTest.h"
-#include "game/GameHost.h"
 #include "game/Stages.h"
 #include "words/Dictionary.h"
 
 namespace {
-
-struct QuietHost : GameHost {
-    void EndGame(HWND, int) override {}
-    void SetCurrentTitleId(unsigned) override {}
-};
 
 using TourDialog = DialogTest;
 
