@@ -70,7 +70,7 @@ TEST_F(SettingsDialog, ColourChoosersStartFromTheFieldAndChangeItOnlyWhenConfirm
 }
 
 // The font chooser: what it received; given a face it answers that face, 40 pixels high, in the
-// colour 1, 2, 3.
+// colour 1, 2, 3. The screen reports PixelsPerInch.
 std::vector<std::pair<CHOOSEFONTA, LOGFONTA>> FontCalls;
 BOOL FontConfirmed = TRUE;
 const char* FontFace = nullptr;
@@ -90,22 +90,14 @@ int WINAPI SpyGetDeviceCaps(HDC dc, int index) {
     return index == LOGPIXELSY ? PixelsPerInch : RealGetDeviceCaps(dc, index);
 }
 
-class FontChooser : public DialogTest {
-protected:
-    void SetUp() override {
-        DialogTest::SetUp();
-        ASSERT_TRUE(hook_.Installed());
-        FontCalls.clear();
-        FontConfirmed = TRUE;
-        FontFace = nullptr;
-        PixelsPerInch = 96;
-        RealGetDeviceCaps = caps_.Original();
-    }
-    ImportHook<decltype(&SpyChooseFont)> hook_{"comdlg32.dll", "ChooseFontA", SpyChooseFont};
-    ImportHook<decltype(&SpyGetDeviceCaps)> caps_{"gdi32.dll", "GetDeviceCaps", SpyGetDeviceCaps};
-};
-
-TEST_F(FontChooser, StartsFromTheFaceAndTheSizeInPixelsOfTheScreen) {
+TEST_F(SettingsDialog, FontChooserStartsFromTheFaceAndSizeAndItsConfirmedChoiceIsKept) {
+    const ImportHook<decltype(&SpyChooseFont)> hook("comdlg32.dll", "ChooseFontA", SpyChooseFont);
+    const ImportHook<decltype(&SpyGetDeviceCaps)> caps("gdi32.dll", "GetDeviceCaps", SpyGetDeviceCaps);
+    ASSERT_TRUE(hook.Installed());
+    RealGetDeviceCaps = caps.Original();
+    FontCalls.clear();
+    FontFace = nullptr;
+    FontConfirmed = TRUE;
     // Points, pixels per inch (0: none reported, taken as 96), and the height that goes out; a height
     // confirmed unchanged comes back as the same size, rounded both ways.
     const std::tuple<std::int32_t, int, LONG> cases[] = {
@@ -124,9 +116,8 @@ TEST_F(FontChooser, StartsFromTheFaceAndTheSizeInPixelsOfTheScreen) {
     EXPECT_EQ(chooser.Flags, DWORD{CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS});
     EXPECT_EQ(chooser.rgbColors, RGB(255, 255, 128));
     EXPECT_NE(chooser.hwndOwner, nullptr);
-}
-
-TEST_F(FontChooser, ConfirmedChoicesAreKeptAndTheContextIsReleasedEitherWay) {
+    // The chooser answers Tahoma at 40 pixels (30 points at 96 per inch) in the colour 1, 2, 3.
+    PixelsPerInch = 96;
     FontFace = "Tahoma";
     for (BOOL confirmed : {FALSE, TRUE}) {
         FontConfirmed = confirmed;

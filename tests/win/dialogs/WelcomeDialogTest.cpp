@@ -80,28 +80,11 @@ TEST_F(WelcomeDialogs, OnlyTheFirstOpeningOffersTheTour) {
           }});
 }
 
-TEST_F(WelcomeDialogs, TheStagesAreListedInOrderAndQuitChoosesNothing) {
+TEST_F(WelcomeDialogs, TheStagesAreListedAndPlayStoresTheOneSelected) {
     const char* titles[] = {
         "Stage 1 - Find Fifty",  "Stage 2 - Fifty Seconds",  "Stage 3 - Hard to Find",
         "Stage 4 - Fifty Fakes", "Stage 5 - Fake for Fifty", "Stage 6 - Hard to Fake",
         "Stage 7 - Any Fifty",   "Stage 8 - Wacky Fifty",    "Stage 9 - Limited Infinity"};
-    Preferences.GameSelection = 2;
-    CurrentTitleId = 453;
-    const auto check = [&](HWND dialog) {
-        EXPECT_EQ(SendDlgItemMessageA(dialog, 1024, LB_GETCOUNT, 0, 0), 9);
-        for (int p = 0; p < 9; ++p) {
-            char text[64] = "";
-            SendDlgItemMessageA(dialog, 1024, LB_GETTEXT, p, reinterpret_cast<LPARAM>(text));
-            EXPECT_STREQ(text, titles[p]);
-        }
-        Click(dialog, IDCANCEL);
-    };
-    EXPECT_EQ(Drive([] { return ShowSelectGameDialog(nullptr); }, {check}), 2);
-    EXPECT_EQ(Preferences.GameSelection, 2) << "Quit";
-    EXPECT_EQ(CurrentTitleId, 453u) << "Quit";
-}
-
-TEST_F(WelcomeDialogs, PlayStoresTheStageSelectedFromTheStoredChoiceTheListOrADoubleClick) {
     const char* hint =
         "\n<--- Click on the name of a game in this list, and a description of that game will appear "
         "here.\n\nClick on the up and down arrows of the scroll bar to see even more games in the list.";
@@ -113,44 +96,52 @@ TEST_F(WelcomeDialogs, PlayStoresTheStageSelectedFromTheStoredChoiceTheListOrADo
         "Classify any 50 words as quickly as possible despite their wacky fonts. Use the LEFT button "
         "to zap genuine words, and the RIGHT button to eliminate fakes. Score more points by "
         "reaching 50 faster.";
-    // The stored choice, the list position selected on opening (-1 none) and its description (null:
-    // not checked), the position then chosen (-1 none) and how, and the choice and title after Play.
+    // The stored choice; the position selected on opening (-1 none) and its description (null: not
+    // checked); what the player does: 'p' Play, 'c' chooses the position `to` and plays, 'd'
+    // double-clicks it, 'q' Quit; and the choice and title afterwards.
     // clang-format off
-    const struct { int stored, position; const char* description; int choose; bool doubleClick; int after;
-                   unsigned title; } cases[] = {
-        {0, -1, hint, -1, false, 0, 453}, {1, 0, nullptr, -1, false, 1, 145}, {4, 3, fiftyFakes, -1, false, 4, 148},
-        {9, 8, nullptr, -1, false, 9, 153}, {10, -1, hint, -1, false, 10, 453}, {4, 3, nullptr, 7, false, 8, 152},
-        {4, 3, nullptr, 2, true, 3, 147}};
+    const struct { int stored, position; const char* description; char does; int to, after; unsigned title; }
+        cases[] = {{0, -1, hint, 'p', 0, 0, 453}, {1, 0, nullptr, 'p', 0, 1, 145}, {4, 3, fiftyFakes, 'p', 0, 4, 148},
+                   {9, 8, nullptr, 'p', 0, 9, 153}, {10, -1, hint, 'p', 0, 10, 453}, {4, 3, nullptr, 'c', 7, 8, 152},
+                   {4, 3, nullptr, 'd', 2, 3, 147}, {2, 1, nullptr, 'q', 0, 2, 453}};
     // clang-format on
     for (const auto& c : cases) {
         Preferences.GameSelection = c.stored;
         CurrentTitleId = 453;
-        const auto play = [&](HWND dialog) {
+        const auto number = &c - cases;
+        const auto act = [&](HWND dialog) {
             const HWND list = GetDlgItem(dialog, 1024);
-            EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), c.position) << "case " << &c - cases;
-            if (c.description != nullptr) {
-                EXPECT_EQ(ItemText(dialog, 1025), c.description) << "case " << &c - cases;
+            EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 9) << "case " << number;
+            for (int p = 0; p < 9; ++p) {
+                char text[64] = "";
+                SendMessageA(list, LB_GETTEXT, p, reinterpret_cast<LPARAM>(text));
+                EXPECT_STREQ(text, titles[p]) << "case " << number;
             }
-            EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDOK) << "case " << &c - cases;
-            if (c.choose < 0 || !c.doubleClick) {
-                if (c.choose >= 0) {
-                    SendMessageA(list, LB_SETCURSEL, c.choose, 0);
-                    SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(1024, LBN_SELCHANGE), LPARAM(list));
-                    EXPECT_EQ(ItemText(dialog, 1025), wacky) << "chose " << c.choose;
-                }
-                Click(dialog, IDOK);
+            EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), c.position) << "case " << number;
+            if (c.description != nullptr) {
+                EXPECT_EQ(ItemText(dialog, 1025), c.description) << "case " << number;
+            }
+            EXPECT_EQ(GetDlgCtrlID(GetFocus()), IDOK) << "case " << number;
+            if (c.does == 'c') {
+                SendMessageA(list, LB_SETCURSEL, c.to, 0);
+                SendMessageA(dialog, WM_COMMAND, MAKEWPARAM(1024, LBN_SELCHANGE), LPARAM(list));
+                EXPECT_EQ(ItemText(dialog, 1025), wacky) << "case " << number;
+            }
+            if (c.does != 'd') {
+                Click(dialog, c.does == 'q' ? IDCANCEL : IDOK);
                 return;
             }
             RECT item{};
-            SendMessageA(list, LB_GETITEMRECT, c.choose, reinterpret_cast<LPARAM>(&item));
+            SendMessageA(list, LB_GETITEMRECT, c.to, reinterpret_cast<LPARAM>(&item));
             const LPARAM at = MAKELPARAM(item.left + 5, item.top + 2);
             for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
                 SendMessageA(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, at);
             }
         };
-        EXPECT_EQ(Drive([] { return ShowSelectGameDialog(nullptr); }, {play}), 1) << "case " << &c - cases;
-        EXPECT_EQ(Preferences.GameSelection, c.after) << "case " << &c - cases;
-        EXPECT_EQ(CurrentTitleId, c.title) << "case " << &c - cases;
+        EXPECT_EQ(Drive([] { return ShowSelectGameDialog(nullptr); }, {act}), c.does == 'q' ? 2 : 1)
+            << "case " << number;
+        EXPECT_EQ(Preferences.GameSelection, c.after) << "case " << number;
+        EXPECT_EQ(CurrentTitleId, c.title) << "case " << number;
     }
 }
 
