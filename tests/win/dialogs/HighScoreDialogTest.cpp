@@ -45,8 +45,8 @@ protected:
                 scores.push_back(ItemText(dialog, 16395 + row));
                 if ((GetWindowLongA(edit, GWL_STYLE) & ES_READONLY) == 0) {
                     EXPECT_EQ(entryRow, -1) << "a second writable row " << row;
-                    EXPECT_EQ(GetFocus(), edit);
-                    EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 255);
+                    EXPECT_EQ(GetFocus(), edit) << "row " << row;
+                    EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 255) << "row " << row;
                     entryRow = row;
                     SetDlgItemTextA(dialog, 16385 + row, name);
                 }
