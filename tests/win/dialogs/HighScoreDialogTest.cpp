@@ -1,38 +1,30 @@
 #include "dialogs/HighScoreDialog.h"
-
-#include "ScoreDialogFixture.h"
-#include "store/Statistics.h"
+#include "DialogTest.h"
+#include "words/CText.h"
 #include "words/Random.h"
-
-#include <string>
-#include <vector>
 
 namespace {
 
-const char* const kDefaultNames[20] = {
-    "J. Austen",      "C. Dickens",  "M. Twain",    "L. Tolstoy",      "V. Woolf",
-    "J. Joyce",       "E. Bronte",   "H. Melville", "G. Eliot",        "F. Kafka",
-    "A. Christie",    "E. A. Poe",   "O. Wilde",    "J. Verne",        "T. Hardy",
-    "W. Shakespeare", "H. G. Wells", "L. Carroll",  "R. L. Stevenson", "M. Shelley",
-};
+constexpr char kList[] = "Software\\Quillmoor\\Lexiblast\\Generic\\HighScores";
 using Rows = std::vector<std::string>;
+const Rows kFull{"1000", "900", "800", "700", "600", "500", "400", "300", "200", "100"};
 
-class HighScoreDialogTest : public ScoreDialogFixture {
+class HighScoreDialog : public DialogTest {
 protected:
-    void SetUp() override {
-        ScoreDialogFixture::SetUp();
-        InstallHighScoreEntry();
+    static void Store(const std::string& name, const std::string& text) {
+        RegSetKeyValueA(HKEY_CURRENT_USER, kList, name.c_str(), REG_SZ, text.c_str(), DWORD(text.size() + 1));
     }
-    void TearDown() override {
-        SetHighScoreEntry(nullptr);
-        ScoreDialogFixture::TearDown();
+    static std::string Stored(const std::string& name) {
+        char text[1024] = "(missing)";
+        DWORD size = sizeof text;
+        RegGetValueA(HKEY_CURRENT_USER, kList, name.c_str(), RRF_RT_REG_SZ, nullptr, text, &size);
+        return text;
     }
-
     // Entries named "P0", "P1", ... with these scores, from the top.
     static void StoreList(const Rows& list) {
         for (std::size_t i = 0; i < list.size(); ++i) {
-            StoreText("Name" + std::to_string(i), "P" + std::to_string(i));
-            StoreText("Score" + std::to_string(i), list[i]);
+            Store("Name" + std::to_string(i), "P" + std::to_string(i));
+            Store("Score" + std::to_string(i), list[i]);
         }
     }
 
@@ -41,7 +33,7 @@ protected:
     std::string caption;
     int entryRow = -1;
     // Reads the dialog, types name into the entry row (when there is one) and presses button.
-    DialogDriver::Action Read(int button, const char* name = "") {
+    DialogAction Read(int button, const char* name = "") {
         return [this, button, name](HWND dialog) {
             caption = Caption(dialog);
             names.clear();
@@ -49,14 +41,14 @@ protected:
             entryRow = -1;
             for (int row = 0; row < 10; ++row) {
                 const HWND edit = GetDlgItem(dialog, 16385 + row);
-                names.push_back(Text(dialog, 16385 + row));
-                scores.push_back(Text(dialog, 16395 + row));
+                names.push_back(ItemText(dialog, 16385 + row));
+                scores.push_back(ItemText(dialog, 16395 + row));
                 if ((GetWindowLongA(edit, GWL_STYLE) & ES_READONLY) == 0) {
                     EXPECT_EQ(entryRow, -1) << "a second writable row " << row;
-                    EXPECT_EQ(GetFocus(), edit);
-                    EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 255);
+                    EXPECT_EQ(GetFocus(), edit) << "row " << row;
+                    EXPECT_EQ(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0), 255) << "row " << row;
                     entryRow = row;
-                    Type(dialog, 16385 + row, name);
+                    SetDlgItemTextA(dialog, 16385 + row, name);
                 }
             }
             Click(dialog, button);
@@ -64,65 +56,41 @@ protected:
     }
 };
 
-TEST_F(HighScoreDialogTest, ANewScoreTakesTheRowBelowEveryEntryItDoesNotBeatAndOkStoresAllTen) {
-    const Rows full{"1000", "900", "800", "700", "600", "500", "400", "300", "200", "100"};
-    struct Case {
-        Rows stored;
-        std::int32_t score;
-        int row;
-        Rows shown;
-    };
-    const Case cases[] = {
-        {full, 101, 9, {"1000", "900", "800", "700", "600", "500", "400", "300", "200", "101"}},
-        {{"500", "400", "400", "300"},
-         400,
-         3,
-         {"500", "400", "400", "400", "300", "205", "124", "63", "22", "1"}},
-        {{}, 300, 5, {"910", "729", "568", "427", "306", "300", "124", "63", "22", "1"}},
-        {{}, 2, 9, {"910", "729", "568", "427", "306", "205", "124", "63", "22", "2"}},
-        {full, 100, -1, full}, // a tie has no row: the list is only shown
-    };
-    for (const Case& test : cases) {
+TEST_F(HighScoreDialog, ANewScoreTakesTheRowBelowEveryEntryItDoesNotBeatAndOkStoresAllTen) {
+    // clang-format off
+    const struct { Rows stored; std::int32_t score; const char* name; int row; Rows shown; } cases[] = {
+        {kFull, 101, "Ann", 9, {"1000", "900", "800", "700", "600", "500", "400", "300", "200", "101"}},
+        {kFull, 100, "", -1, kFull}, // beats no entry: the list is only shown
+        {{"500", "400", "400", "300"}, 400, "", 3, {"500", "400", "400", "400", "300", "205", "124", "63", "22", "1"}},
+        {{}, 300, "", 5, {"910", "729", "568", "427", "306", "300", "124", "63", "22", "1"}},
+        {{}, 205, "", 6, {"910", "729", "568", "427", "306", "205", "205", "63", "22", "1"}},
+        {{}, 2, "", 9, {"910", "729", "568", "427", "306", "205", "124", "63", "22", "2"}}};
+    // clang-format on
+    for (const auto& test : cases) {
         RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillmoor");
         StoreList(test.stored);
-        DialogDriver driver;
-        driver.Then(Read(1)); // the name left empty
-        ShowHighScoreEntry(nullptr, test.score);
-        EXPECT_EQ(caption, test.row >= 0 ? "Congratulations!  You got a high score!" : "High Score List");
+        Drive([&] { return ShowHighScoreEntry(nullptr, test.score), INT_PTR{0}; }, {Read(1, test.name)});
+        EXPECT_EQ(caption, test.row < 0 ? "High Score List" : "Congratulations!  You got a high score!")
+            << test.score;
         EXPECT_EQ(entryRow, test.row) << test.score;
         for (int row = 0; row < 10; ++row) {
             EXPECT_EQ(scores.at(row), test.shown[row]) << test.score << ", row " << row;
-            EXPECT_EQ(StoredText("Score" + std::to_string(row)), test.shown[row])
+            EXPECT_EQ(Stored("Score" + std::to_string(row)), test.shown[row])
                 << test.score << ", row " << row;
         }
         if (test.row >= 0) {
             EXPECT_EQ(names.at(test.row), "") << test.score;
-            EXPECT_EQ(StoredText("Name" + std::to_string(test.row)), "") << test.score;
+            EXPECT_EQ(Stored("Name" + std::to_string(test.row)), test.name) << test.score;
         }
         if (test.row == 3) {
             EXPECT_EQ(names.at(4), "P3") << "the entries below the gap move one row down";
         }
-        EXPECT_EQ(PendingIsNew, 0);
+        EXPECT_EQ(PendingIsNew, 0) << test.score;
+        EXPECT_EQ(PendingScore, 0) << test.score;
     }
 }
 
-TEST_F(HighScoreDialogTest, TheCheckAfterAGameOpensTheListOnlyForAScoreAboveItsLowest) {
-    DialogDriver driver;
-    driver.Then(Read(2));
-    driver.Then(Read(1, "Ann"));
-    EXPECT_FALSE(CheckHighScore(nullptr, 1)) << "no list: the lowest default is 1";
-    EXPECT_TRUE(CheckHighScore(nullptr, 2));
-    EXPECT_EQ(StoredText("Name0"), "(missing)") << "Cancel stores nothing";
-    StoreList({"1000", "900", "800", "700", "600", "500", "400", "300", "200", "100"});
-    EXPECT_FALSE(CheckHighScore(nullptr, 100));
-    EXPECT_EQ(driver.Pending(), 1u);
-    EXPECT_TRUE(CheckHighScore(nullptr, 101));
-    EXPECT_EQ(entryRow, 9);
-    EXPECT_EQ(StoredText("Name9"), "Ann");
-    EXPECT_EQ(PendingScore, 0);
-}
-
-TEST_F(HighScoreDialogTest, ViewModeShowsTheDefaultLadderWithOneDrawnNamePerRow) {
+TEST_F(HighScoreDialog, ViewModeShowsTheDefaultLadderWithOneDrawnNamePerRowAndOnlyOkStoresIt) {
     CurrentTitleId = 453;
     const Rows ladder{"910", "729", "568", "427", "306", "205", "124", "63", "22", "1"};
     const Rows tour{"8190", "6561", "5112", "3843", "2754", "1845", "1116", "567", "198", "9"};
@@ -130,40 +98,33 @@ TEST_F(HighScoreDialogTest, ViewModeShowsTheDefaultLadderWithOneDrawnNamePerRow)
         GameSettings.RoundRobin = roundRobin;
         SeedRandom(77);
         std::string heading;
-        DialogDriver driver;
-        driver.Then([&](HWND dialog) {
-            heading = Text(dialog, 1060);
+        const auto read = [&](HWND dialog) {
+            heading = ItemText(dialog, 1060);
             Read(roundRobin != 0 ? 2 : 1)(dialog);
-        });
-        EXPECT_EQ(ShowHighScoreList(nullptr), roundRobin != 0 ? 2 : 1);
+        };
+        EXPECT_EQ(Drive([] { return ShowHighScoreList(nullptr); }, {read}), roundRobin != 0 ? 2 : 1);
         EXPECT_EQ(caption, "High Score List - Custom");
         EXPECT_EQ(heading, roundRobin != 0 ? "The top ten Round Robin scores are:"
                                            : "The top ten scores for Lexiblast are:");
         EXPECT_EQ(entryRow, -1);
         SeedRandom(77);
         for (int row = 0; row < 10; ++row) {
-            const std::string name = kDefaultNames[RandomRange(20, 0)];
-            EXPECT_EQ(names.at(row), name) << "row " << row;
+            EXPECT_EQ(names.at(row), CText(328u + RandomRange(20, 0)).Chars) << "row " << row;
             EXPECT_EQ(scores.at(row), (roundRobin != 0 ? tour : ladder)[row]) << "row " << row;
         }
-        // Cancel in the tour stores nothing; OK outside it stores the rows shown.
-        EXPECT_EQ(StoredText("Name9"), roundRobin != 0 ? "(missing)" : names.at(9));
-        EXPECT_EQ(StoredText("Score9"), roundRobin != 0 ? "(missing)" : "1");
+        EXPECT_EQ(Stored("Name9"), roundRobin != 0 ? "(missing)" : names.at(9)) << "tour " << roundRobin;
+        EXPECT_EQ(Stored("Score9"), roundRobin != 0 ? "(missing)" : "1") << "tour " << roundRobin;
     }
 }
 
-TEST_F(HighScoreDialogTest, StoredTextsBeyondReasonAreShownCutOrAsZero) {
-    StoreList({"1000", "900", "lots", "99999999999", "-2147483648", "500", "400", "300", "200", "100"});
-    StoreText("Name0", std::string(300, 'a'));
-    DialogDriver driver;
-    driver.Then(Read(1));
-    ShowHighScoreList(nullptr);
+TEST_F(HighScoreDialog, AnOverlongNameIsShownCutAndAScoreThatIsNoNumberAsZero) {
+    StoreList(kFull);
+    Store("Name0", std::string(300, 'a'));
+    Store("Score2", "lots");
+    Drive([] { return ShowHighScoreList(nullptr); }, {Read(1)});
     EXPECT_EQ(names.at(0), std::string(255, 'a'));
     EXPECT_EQ(names.at(9), "P9") << "the long name does not end the list";
     EXPECT_EQ(scores.at(2), "0");
-    EXPECT_EQ(scores.at(3), "0") << "beyond the 32-bit range";
-    EXPECT_EQ(scores.at(4), "-2147483648");
-    EXPECT_EQ(StoredText("Name0"), std::string(255, 'a'));
 }
 
 } // namespace
