@@ -10,6 +10,7 @@
 #include "rules/GameSettings.h"
 #include "store/GameKey.h"
 #include "store/Preferences.h"
+#include "support/DialogDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -19,54 +20,19 @@
 #include <string>
 #include <vector>
 
-using DialogAction = std::function<void(HWND dialog)>;
-
-namespace driver {
-inline std::deque<DialogAction> Actions;
-inline std::set<HWND> Seen;
-inline int IdleTicks = 0;
-
-// Gives the next action the newest dialog window of this thread (message boxes and choosers too);
-// a dialog left open three seconds after the last action ends with -99, so no test hangs.
-inline void CALLBACK Step(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dialog = nullptr;
-    const auto collect = [](HWND window, LPARAM found) CALLBACK -> BOOL {
-        char name[16] = "";
-        GetClassNameA(window, name, sizeof name);
-        if (lstrcmpA(name, "#32770") == 0 && IsWindowVisible(window) && IsWindowEnabled(window)) {
-            *reinterpret_cast<HWND*>(found) = window;
-        }
-        return TRUE;
-    };
-    EnumThreadWindows(GetCurrentThreadId(), collect, reinterpret_cast<LPARAM>(&dialog));
-    if (dialog != nullptr && !Actions.empty() && Seen.insert(dialog).second) {
-        IdleTicks = 0;
-        const DialogAction action = std::move(Actions.front());
-        Actions.pop_front();
-        action(dialog);
-    } else if (dialog != nullptr && ++IdleTicks > 300) {
-        EndDialog(dialog, -99);
-    }
-}
-} // namespace driver
+using DialogAction = DialogDriver::Action;
 
 // Opens a dialog with open(), answers it and the dialogs it opens with the actions in order, and
 // returns its result.
 template <typename Open>
 INT_PTR Drive(Open open, std::initializer_list<DialogAction> actions) {
-    driver::Actions.assign(actions);
-    driver::Seen.clear();
-    driver::IdleTicks = 0;
-    const UINT_PTR timer = SetTimer(nullptr, 0, 10, &driver::Step);
+    DialogDriver driver;
+    for (const DialogAction& action : actions) {
+        driver.Then(action);
+    }
     const INT_PTR result = open();
-    KillTimer(nullptr, timer);
-    EXPECT_TRUE(driver::Actions.empty()) << "every queued dialog appeared";
-    driver::Actions.clear();
+    EXPECT_EQ(driver.Pending(), 0u) << "every queued dialog appeared";
     return result;
-}
-// Presses a button as a click does; BM_CLICK sends the dialog its command.
-inline void Click(HWND dialog, int id) {
-    SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
 inline DialogAction Press(std::initializer_list<int> ids) {
     return [ids = std::vector<int>(ids)](HWND dialog) {
