@@ -136,9 +136,10 @@ void CGameApp::ShowAbout(HWND window) {
     DialogBoxParamA(Instance, MAKEINTRESOURCEA(DLG_ABOUT), window, AboutDialogProc, 0);
 }
 
+// The page is shown: a hidden browser window would leave the player with nothing to read.
 void CGameApp::OpenDocument(const char* document) {
     const auto result =
-        reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", document, nullptr, nullptr, 0));
+        reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", document, nullptr, nullptr, SW_SHOWNORMAL));
     if (result <= 32) {
         ShowLastError();
     }

@@ -304,7 +304,8 @@ bool COptionsDialog::Command(HWND dialog, int id, int code) {
     }
     switch (id) {
     case IDC_OPT_HELP: {
-        const HINSTANCE opened = ShellExecuteA(dialog, "open", "lexihelp.htm", nullptr, nullptr, 0);
+        const HINSTANCE opened =
+            ShellExecuteA(dialog, "open", "lexihelp.htm", nullptr, nullptr, SW_SHOWNORMAL);
         if (reinterpret_cast<INT_PTR>(opened) <= 32) {
             ShowLastError();
         }

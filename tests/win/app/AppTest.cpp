@@ -524,3 +524,22 @@ TEST_F(AppTest, HandlersAndTheIdleCallDoNothingWithoutAGame) {
     app->OnIdle();
     EXPECT_EQ(app->Game, nullptr);
 }
+
+std::vector<std::string> gOpened; // "<verb> <file> <show>"
+HINSTANCE WINAPI SpyShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT show) {
+    gOpened.push_back(std::string(verb) + " " + file + " " + std::to_string(show));
+    return reinterpret_cast<HINSTANCE>(INT_PTR{42});
+}
+
+// The help page and the web page open through the shell, shown.
+TEST_F(AppTest, ContentsAndWebSiteOpenTheirPages) {
+    Start();
+    const ImportHook<decltype(&SpyShellExecute)> shell("shell32.dll", "ShellExecuteA", SpyShellExecute);
+    ASSERT_TRUE(shell.Installed());
+    gOpened.clear();
+    Command(32771);
+    Command(32776);
+    ASSERT_EQ(gOpened.size(), 2u);
+    EXPECT_EQ(gOpened[0], "open lexihelp.htm 1") << "Contents";
+    EXPECT_EQ(gOpened[1], "open https://lexiblast.example.org/ 1") << "Go To Web Site";
+}

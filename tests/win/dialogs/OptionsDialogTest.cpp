@@ -186,7 +186,7 @@ TEST_F(OptionsDialog, HelpOpensThePageAndShowsTheErrorOnlyWhenThatFails) {
             EXPECT_TRUE(IsWindowVisible(dialog)) << "stays open after " << result;
             Click(dialog, IDCANCEL);
         });
-        EXPECT_EQ(Opened, "open lexihelp.htm null null 0") << result;
+        EXPECT_EQ(Opened, "open lexihelp.htm null null 1") << result;
         EXPECT_EQ(ErrorBoxes, boxes) << "error boxes after " << result;
     }
 }
