@@ -4,6 +4,7 @@
 // performance counter and prints the same JSON (repetitions, then mean, median and standard
 // deviation). Run under Wine with a display: draw_bench.exe [--repetitions=N]
 
+#include "BenchWindow.h"
 #include "gfx/CDrawBuffer.h"
 #include "gfx/WordSprite.h"
 #include "words/Random.h"
@@ -36,28 +37,7 @@ const std::int32_t kLooks[] = {SpriteJiggling, SpriteJiggling,      SpriteNormal
                                SpriteHidden,   SpriteJigglingSteady};
 
 HWND MakeWindow() {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "LexiblastDrawBench";
-    RegisterClassA(&windowClass);
-    RECT outer{0, 0, kFieldWidth, kFieldHeight};
-    AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
-    const HWND window = CreateWindowA(windowClass.lpszClassName, "Lexiblast draw bench", WS_OVERLAPPEDWINDOW,
-                                      0, 0, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                                      nullptr, windowClass.hInstance, nullptr);
-    if (window != nullptr) {
-        ShowWindow(window, SW_SHOWNOACTIVATE);
-        UpdateWindow(window);
-    }
-    return window;
-}
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&message);
-    }
+    return MakeBenchWindow("Lexiblast draw bench", kFieldWidth, kFieldHeight);
 }
 
 // The field as the game has it in mid-play with the factory settings: every word in the default face

@@ -20,6 +20,7 @@
 //   game_bench.exe [--repetitions=N] [--show=Crowded|CrowdedRandomFonts]
 // --show fills that field, draws it whole and keeps the window up for ten seconds instead of timing.
 
+#include "BenchWindow.h"
 #include "game/CZapGame.h"
 #include "game/GameHost.h"
 #include "gfx/Gdi.h"
@@ -64,28 +65,7 @@ struct BenchHost : GameHost {
 };
 
 HWND MakeWindow() {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = "LexiblastGameBench";
-    RegisterClassA(&windowClass);
-    RECT outer{0, 0, kFieldWidth, kFieldHeight};
-    AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
-    const HWND window = CreateWindowA(windowClass.lpszClassName, "Lexiblast game bench", WS_OVERLAPPEDWINDOW,
-                                      0, 0, outer.right - outer.left, outer.bottom - outer.top, nullptr,
-                                      nullptr, windowClass.hInstance, nullptr);
-    if (window != nullptr) {
-        ShowWindow(window, SW_SHOWNOACTIVATE);
-        UpdateWindow(window);
-    }
-    return window;
-}
-
-void PumpMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        DispatchMessageA(&message);
-    }
+    return MakeBenchWindow("Lexiblast game bench", kFieldWidth, kFieldHeight);
 }
 
 double Now() {

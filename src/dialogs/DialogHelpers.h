@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <memory>
 
 class CZapGame;
 
@@ -31,3 +32,24 @@ void SetItemInt(HWND dialog, int id, std::int32_t number);
 // Sets window's caption to "<caption> - <string id>": the old caption (at most 1,023 characters)
 // and the string-table text. Nothing happens for id 0. The result is bounded, whatever the texts.
 void AppendToTitle(HWND window, unsigned id);
+
+// The procedure of a dialog that edits a working copy: the copy is made at the first opening and kept
+// for the whole run, reloaded and shown at every opening, and given every command (State::Command
+// reports whether it handled it).
+template <typename State>
+INT_PTR EditCopyProc(std::unique_ptr<State>& copy, HWND dialog, UINT message, WPARAM wParam) {
+    switch (message) {
+    case WM_INITDIALOG:
+        if (copy == nullptr) {
+            copy = std::make_unique<State>();
+        }
+        CentreWindow(dialog);
+        copy->Load();
+        copy->Show(dialog);
+        return TRUE;
+    case WM_COMMAND:
+        return copy != nullptr && copy->Command(dialog, LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
+    default:
+        return FALSE;
+    }
+}

@@ -323,20 +323,7 @@ bool COptionsDialog::Command(HWND dialog, int id, int code) {
 }
 
 INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    switch (message) {
-    case WM_INITDIALOG:
-        if (Copy == nullptr) {
-            Copy = std::make_unique<COptionsDialog>();
-        }
-        CentreWindow(dialog);
-        Copy->Load();
-        Copy->Show(dialog);
-        return TRUE;
-    case WM_COMMAND:
-        return Copy != nullptr && Copy->Command(dialog, LOWORD(wParam), HIWORD(wParam)) ? TRUE : FALSE;
-    default:
-        return FALSE;
-    }
+    return EditCopyProc(Copy, dialog, message, wParam);
 }
 
 INT_PTR ShowOptionsDialog(HWND owner) {
