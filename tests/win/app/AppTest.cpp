@@ -543,3 +543,22 @@ TEST_F(AppTest, ContentsAndWebSiteOpenTheirPages) {
     EXPECT_EQ(gOpened[0], "open lexihelp.htm 1") << "Contents";
     EXPECT_EQ(gOpened[1], "open https://lexiblast.example.org/ 1") << "Go To Web Site";
 }
+
+// Ctrl+N typed on the keyboard reaches the new-game question through the message loop's shortcut step.
+TEST_F(AppTest, CtrlNTypedAsksForANewGame) {
+    Start();
+    app->LoadAcceleratorTable();
+    CGame* const running = app->Game.get();
+    Seen asked;
+    driver.Then(Press(IDNO, &asked));
+    BYTE keys[256] = {};
+    keys[VK_CONTROL] = 0x80;
+    SetKeyboardState(keys);
+    MSG message{window, WM_KEYDOWN, 'N', 1, 0, {0, 0}};
+    app->HandleLoopMessage(message);
+    keys[VK_CONTROL] = 0;
+    SetKeyboardState(keys);
+    EXPECT_EQ(asked.text, "Are you sure you want to quit the current game and start a new one?");
+    EXPECT_EQ(asked.caption, "New Game");
+    EXPECT_EQ(app->Game.get(), running) << "No keeps the running game";
+}
