@@ -3,7 +3,8 @@
 # build/win64 where the word list (words.lst) and the help page (lexihelp.htm) lie beside it.
 # The game keeps its own Wine prefix (its registry holds the settings and high scores) in
 # ~/.local/share/lexiblast/wineprefix, or in $LEXIBLAST_WINEPREFIX.
-# The game needs a graphical display; LEXIBLAST_XVFB=1 starts it on a virtual screen (Xvfb) instead.
+# The game needs a graphical display: without one the build is done and the script says what to do
+# (exit status 2); LEXIBLAST_XVFB=1 starts it on a virtual screen (Xvfb) instead.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 cd "$top"
@@ -11,17 +12,6 @@ cd "$top"
 # The second call, made by xvfb-run below: built already, only the start is left.
 on_virtual_screen=0
 [ "${1:-}" = --on-virtual-screen ] && on_virtual_screen=1
-
-if [ -z "${DISPLAY:-}" ] && [ "${LEXIBLAST_XVFB:-}" != 1 ]; then
-  cat >&2 <<'TEXT'
-Lexiblast is a windowed game and needs a graphical display, and none was found ($DISPLAY is empty).
-Run this command from a terminal of a desktop session, or log in with `ssh -X` so that the game's
-window opens on your screen.
-To start it on a virtual screen anyway (for testing; nothing is shown):
-    LEXIBLAST_XVFB=1 bash scripts/play.sh
-TEXT
-  exit 2
-fi
 
 if [ $on_virtual_screen = 0 ]; then
   bash scripts/install-deps.sh
@@ -32,6 +22,18 @@ fi
 for f in lexiblast.exe words.lst lexihelp.htm; do
   [ -f "build/win64/$f" ] || { echo "build/win64/$f is missing after the build" >&2; exit 1; }
 done
+
+if [ -z "${DISPLAY:-}" ] && [ "${LEXIBLAST_XVFB:-}" != 1 ]; then
+  cat >&2 <<'TEXT'
+The game is built (build/win64/lexiblast.exe). Lexiblast is a windowed game and needs a graphical
+display, and none was found ($DISPLAY is empty).
+Run this command from a terminal of a desktop session, or log in with `ssh -X` so that the game's
+window opens on your screen.
+To start it on a virtual screen anyway (for testing; nothing is shown):
+    LEXIBLAST_XVFB=1 bash scripts/play.sh
+TEXT
+  exit 2
+fi
 
 export WINEPREFIX=${LEXIBLAST_WINEPREFIX:-$HOME/.local/share/lexiblast/wineprefix}
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winealsa.drv=d"
