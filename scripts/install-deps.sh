@@ -9,7 +9,7 @@ packages=(
   googletest libgtest-dev libbenchmark-dev
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 mingw-w64-tools
   wine wine64 wine32:i386 xvfb xauth fonts-wine fonts-liberation imagemagick
-  wamerican
+  scowl
 )
 
 need_update=0
