@@ -76,6 +76,7 @@
 #define IDS_OPEN_ACCESS_DENIED 480
 #define IDS_OPEN_NO_MEMORY 481
 #define IDS_OPEN_FAILED 482
+#define IDS_NO_SCORE 483
 
 // Dialogs (DLG_)
 #define DLG_ABOUT 103
