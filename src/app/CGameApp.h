@@ -103,7 +103,6 @@ private:
     template <typename Body>
     void WithPause(HWND window, Body body);
     void ShowAbout(HWND window);
-    void OpenDocument(const char* document);
     void ShowOptions(HWND window);
     void ShowSettings(HWND window);
     void ShowHowToPlay(HWND window);

@@ -4,6 +4,7 @@
 #include "app/CGameApp.h"
 
 #include "dialogs/DialogHelpers.h"
+#include "dialogs/HelpPage.h"
 #include "dialogs/HighScoreDialog.h"
 #include "dialogs/OptionsDialog.h"
 #include "dialogs/SelectGameDialog.h"
@@ -12,7 +13,6 @@
 #include "dialogs/TourDialog.h"
 #include "game/CZapGame.h"
 #include "game/Stages.h"
-#include "gfx/Diagnostics.h"
 #include "gfx/Gdi.h"
 #include "resources/resource.h"
 #include "rules/GameSettings.h"
@@ -21,13 +21,10 @@
 #include "store/Statistics.h"
 #include "words/CText.h"
 
-#include <shellapi.h>
-
 #include <new>
 
 namespace {
 
-constexpr char kHelpPage[] = "lexihelp.htm";
 constexpr char kWordList[] = "words.lst";
 constexpr int kLastStage = 9;
 constexpr int kNoticePoints = 14;
@@ -85,13 +82,13 @@ bool CGameApp::OnCommand(HWND window, int id, int code, HWND control) {
         PostMessageA(window, WM_CLOSE, 0, 0);
         return true;
     case IDM_CONTENTS:
-        OpenDocument(kHelpPage);
+        OpenHelpPage(window);
         return true;
     case IDM_WELCOME:
         WithPause(window, [&] { ShowWelcomeDialog(window, Welcome); });
         return true;
     case IDM_WEB_SITE:
-        OpenDocument(kWebSiteAddress);
+        OpenWebPage(window, kWebSiteAddress);
         return true;
     case IDM_NEW_GAME:
         GameSettings.RoundRobin = 0;
@@ -134,15 +131,6 @@ bool CGameApp::OnCommand(HWND window, int id, int code, HWND control) {
 
 void CGameApp::ShowAbout(HWND window) {
     DialogBoxParamA(Instance, MAKEINTRESOURCEA(DLG_ABOUT), window, AboutDialogProc, 0);
-}
-
-// The page is shown: a hidden browser window would leave the player with nothing to read.
-void CGameApp::OpenDocument(const char* document) {
-    const auto result =
-        reinterpret_cast<INT_PTR>(ShellExecuteA(nullptr, "open", document, nullptr, nullptr, SW_SHOWNORMAL));
-    if (result <= 32) {
-        ShowLastError();
-    }
 }
 
 void CGameApp::ShowOptions(HWND window) {

@@ -1,11 +1,9 @@
 #include "dialogs/OptionsDialog.h"
 
 #include "dialogs/DialogHelpers.h"
-#include "gfx/Diagnostics.h"
+#include "dialogs/HelpPage.h"
 #include "resources/resource.h"
 #include "rules/GameSettings.h"
-
-#include <shellapi.h>
 
 #include <algorithm>
 #include <charconv>
@@ -303,14 +301,9 @@ bool COptionsDialog::Command(HWND dialog, int id, int code) {
         }
     }
     switch (id) {
-    case IDC_OPT_HELP: {
-        const HINSTANCE opened =
-            ShellExecuteA(dialog, "open", "lexihelp.htm", nullptr, nullptr, SW_SHOWNORMAL);
-        if (reinterpret_cast<INT_PTR>(opened) <= 32) {
-            ShowLastError();
-        }
+    case IDC_OPT_HELP:
+        OpenHelpPage(dialog);
         return true;
-    }
     case IDCANCEL:
         EndDialog(dialog, IDCANCEL);
         return true;

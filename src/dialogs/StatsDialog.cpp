@@ -2,11 +2,11 @@
 
 #include "dialogs/DialogHelpers.h"
 #include "game/CZapGame.h"
+#include "gfx/Gdi.h"
 #include "gfx/StatusSprites.h"
 #include "resources/resource.h"
 #include "rules/GameSettings.h"
 #include "store/GameKey.h"
-#include "store/Registry.h"
 #include "store/Statistics.h"
 #include "words/CText.h"
 
@@ -51,6 +51,32 @@ void ShowShare(HWND dialog, int id, std::int32_t count, std::int32_t played) {
     ShowFormatted(dialog, id, IDS_COUNT_AND_PERCENT, {count, static_cast<std::int32_t>(percent)});
 }
 
+// The list boxes draw each entry a few pixels in from their left edge.
+constexpr LONG kEntryMargin = 4;
+
+// Lets a list box scroll sideways as far as its widest entry needs, measured in the box's own font,
+// so that a long word or fake can be read to its end.
+void FitScrollWidth(HWND box, const StringList& words) {
+    const WindowDC dc(box);
+    if (dc.Get() == nullptr) {
+        return;
+    }
+    const SelectedObject font(dc.Get(), reinterpret_cast<HGDIOBJ>(SendMessageA(box, WM_GETFONT, 0, 0)));
+    LONG widest = 0;
+    for (std::int32_t i = 0; i < words.Count; ++i) {
+        const char* text = words.At(i);
+        SIZE size{0, 0};
+        if (text != nullptr && GetTextExtentPoint32A(dc.Get(), text, lstrlenA(text), &size)) {
+            widest = std::max(widest, size.cx);
+        }
+    }
+    RECT visible{0, 0, 0, 0};
+    GetClientRect(box, &visible);
+    // A list whose entries all fit gets no extent, so that its scroll bar shows nothing to scroll.
+    const LONG extent = widest + kEntryMargin > visible.right ? widest + kEntryMargin : 0;
+    SendMessageA(box, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(extent), 0);
+}
+
 } // namespace
 
 void CStatsDialog::Fill(HWND dialog) const {
@@ -72,23 +98,31 @@ void CStatsDialog::Fill(HWND dialog) const {
         for (std::int32_t i = 0; i < words.Count; ++i) {
             SendMessageA(box, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(words.At(i)));
         }
+        FitScrollWidth(box, words);
     }
 }
 
 void CStatsDialog::ShowNumbers(HWND dialog) {
-    const char* key = GameKey();
-    const PlayerStatistics stats = ReadStatistics(key);
+    const PlayerStatistics stats = ReadStatistics(GameKey());
+    // The figures agree with each other whatever the registry holds: a negative count is no games,
+    // and no more games are won than played.
+    const std::int32_t played = std::max<std::int32_t>(stats.GamesPlayed, 0);
+    const std::int32_t won = std::clamp<std::int32_t>(stats.GamesWon, 0, played);
     ShowFormatted(dialog, IDC_STATS_LATEST_SCORE, IDS_NUMBER, {stats.LatestScore});
     ShowFormatted(dialog, IDC_STATS_AVERAGE_SCORE, IDS_NUMBER, {stats.AverageScore});
-    // Shown as at least one game: the dialogs normally follow a recorded game.
-    SetItemInt(dialog, IDC_STATS_GAMES_PLAYED, ReadRegDword(HKEY_CURRENT_USER, key, "GamesPlayed", 1));
-    ShowFormatted(dialog, IDC_STATS_BEST_SCORE, IDS_NUMBER, {stats.BestScore});
-    ShowFormatted(dialog, IDC_STATS_WORST_SCORE, IDS_NUMBER, {stats.WorstScore});
-    ShowShare(dialog, IDC_STATS_GAMES_WON, stats.GamesWon, stats.GamesPlayed);
-    // A hand-edited registry can claim more wins than games.
-    const std::int64_t lost = std::clamp<std::int64_t>(std::int64_t{stats.GamesPlayed} - stats.GamesWon, 0,
-                                                       std::max<std::int32_t>(stats.GamesPlayed, 0));
-    ShowShare(dialog, IDC_STATS_GAMES_LOST, static_cast<std::int32_t>(lost), stats.GamesPlayed);
+    SetItemInt(dialog, IDC_STATS_GAMES_PLAYED, played);
+    if (played == 0) {
+        // Before the first game, and after a reset, the stored best and worst are only the starting
+        // points of the first game's comparison (the worst starts at 1000), not scores anyone made.
+        const CText none(IDS_NO_SCORE);
+        SetItemText(dialog, IDC_STATS_BEST_SCORE, none.Chars);
+        SetItemText(dialog, IDC_STATS_WORST_SCORE, none.Chars);
+    } else {
+        ShowFormatted(dialog, IDC_STATS_BEST_SCORE, IDS_NUMBER, {stats.BestScore});
+        ShowFormatted(dialog, IDC_STATS_WORST_SCORE, IDS_NUMBER, {stats.WorstScore});
+    }
+    ShowShare(dialog, IDC_STATS_GAMES_WON, won, played);
+    ShowShare(dialog, IDC_STATS_GAMES_LOST, played - won, played);
 }
 
 INT_PTR CALLBACK StatsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {

@@ -5,8 +5,6 @@
 
 namespace {
 
-const char* const kErrorCaption = "Quillmoor Software";
-
 void DebuggerSink(const char* line) {
 #ifdef NDEBUG
     (void)line;
@@ -79,7 +77,7 @@ void ShowLastError() {
     // An error without a system text is shown by its number.
     char number[16];
     std::snprintf(number, sizeof number, "%lu", static_cast<unsigned long>(error));
-    MessageBoxA(nullptr, (length > 0 && text != nullptr) ? text : number, kErrorCaption,
+    MessageBoxA(nullptr, (length > 0 && text != nullptr) ? text : number, kErrorBoxCaption,
                 MB_OK | MB_ICONINFORMATION);
     if (text != nullptr) {
         LocalFree(text);

@@ -26,5 +26,8 @@ void DebugOutput(const char* line);
 // debug output is written.
 void StartDebugOutput();
 
+// The caption of the program's error boxes.
+inline constexpr char kErrorBoxCaption[] = "Quillmoor Software";
+
 // Shows the platform's text for the calling thread's last error in a message box without owner.
 void ShowLastError();

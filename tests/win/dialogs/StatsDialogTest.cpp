@@ -98,7 +98,7 @@ TEST_F(StatsDialog, ResetAsksAndOnlyYesZeroesTheStoredNumbersButTheLatestScore) 
     }
 }
 
-TEST_F(StatsDialog, GameStatisticsShowsTheStoredNumbersAndInTheTourButtonOneEndsWithFour) {
+TEST_F(StatsDialog, GameStatisticsShowsTheStoredNumbersOrNoneBeforeTheFirstGameAndInTheTourEndsWithFour) {
     CurrentTitleId = 453;
     const int fields[] = {1015, 1016, 1017, 1018, 1021, 1023, 1022};
     const char* shown[] = {"120", "77", "121", "-7", "3", "2 (67%)", "1 (33%)"};
@@ -117,13 +117,48 @@ TEST_F(StatsDialog, GameStatisticsShowsTheStoredNumbersAndInTheTourButtonOneEnds
             EXPECT_EQ(result, tour != 0 ? 4 : 1) << "tour " << tour << ", game over " << over;
         }
     }
+    // Before the first game nothing was played, won or lost, and there is no best or worst score yet
+    // (the stored record starts the worst at 1000).
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillmoor");
     const auto read = [](HWND dialog) {
-        EXPECT_EQ(ItemText(dialog, 1021), "1") << "games played when none are stored";
         EXPECT_EQ(Caption(dialog), "Game Statistics - Custom");
+        EXPECT_EQ(ItemText(dialog, 1021), "0") << "games played";
+        EXPECT_EQ(ItemText(dialog, 1023), "0 (0%)") << "games won";
+        EXPECT_EQ(ItemText(dialog, 1022), "0 (0%)") << "games lost";
+        EXPECT_EQ(ItemText(dialog, 1017), "none") << "best score";
+        EXPECT_EQ(ItemText(dialog, 1018), "none") << "worst score";
+        EXPECT_EQ(ItemText(dialog, 1016), "0") << "average score";
         Click(dialog, 2);
     };
     Drive([] { return ShowGameStatistics(nullptr, nullptr); }, {read});
+}
+
+// A word longer than its column scrolls into view to its last letter; a column of short words does
+// not scroll at all.
+TEST_F(StatsDialog, GameOverListsScrollSidewaysToTheEndOfTheirLongestWord) {
+    const char* const longFake = "detachmentsspindlecounterrevolutionaries";
+    game.FakesIgnored.Append(longFake);
+    game.FakesIgnored.Append("qwz");
+    game.WordsZapped.Append("cat");
+    const auto check = [&](HWND dialog) {
+        const HWND longList = GetDlgItem(dialog, 1048), shortList = GetDlgItem(dialog, 1040);
+        SIZE text{0, 0};
+        const HDC dc = GetDC(longList);
+        const HGDIOBJ old =
+            SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(longList, WM_GETFONT, 0, 0)));
+        GetTextExtentPoint32A(dc, longFake, lstrlenA(longFake), &text);
+        SelectObject(dc, old);
+        ReleaseDC(longList, dc);
+        RECT visible{};
+        GetClientRect(longList, &visible);
+        ASSERT_GT(text.cx, visible.right) << "the fake is wider than its column";
+        SendMessageA(longList, WM_HSCROLL, SB_RIGHT, 0);
+        EXPECT_GE(GetScrollPos(longList, SB_HORZ) + visible.right, text.cx) << "scrolled to the last letter";
+        SendMessageA(shortList, WM_HSCROLL, SB_RIGHT, 0);
+        EXPECT_EQ(GetScrollPos(shortList, SB_HORZ), 0) << "nothing to scroll";
+        Click(dialog, 2);
+    };
+    EXPECT_EQ(GameOver({check}), 2);
 }
 
 } // namespace
