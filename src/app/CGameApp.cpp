@@ -183,16 +183,20 @@ void CGameApp::ShowRunningTitle(HWND window) {
     }
 }
 
+void CGameApp::PauseShowing(HWND window, unsigned suffixId) {
+    // Built on the running title, so that a second reason to stand still (the end of a paused game)
+    // replaces the first instead of piling up behind it.
+    ShowRunningTitle(window);
+    AppendToTitle(window, suffixId);
+    if (!Paused) {
+        Paused = true;
+        StopClock(window);
+    }
+}
+
 void CGameApp::SetPaused(HWND window, bool on) {
     if (on) {
-        // Built on the running title, so that a second reason to stand still (the end of a paused
-        // game) replaces the first instead of piling up behind it.
-        ShowRunningTitle(window);
-        AppendToTitle(window, GameEnded ? IDS_GAME_OVER : IDS_PAUSED);
-        if (!Paused) {
-            Paused = true;
-            StopClock(window);
-        }
+        PauseShowing(window, GameEnded ? IDS_GAME_OVER : IDS_PAUSED);
         return;
     }
     ShowRunningTitle(window);

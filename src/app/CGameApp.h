@@ -35,6 +35,8 @@ public:
     static constexpr int kThisMode = 0;  // the game of the current mode
     static constexpr int kNextStage = 1; // the next stage of the tour
     static constexpr int kChooseStage = 1000;
+    // The tour argument of NewGame that leaves RoundRobin as it is.
+    static constexpr int kKeepTour = -1;
 
     HINSTANCE Instance = nullptr;
     WindowPlacement Placement; // the normal position and size, and MinMax
@@ -79,7 +81,10 @@ public:
 
     // Menu and accelerator commands; true when handled.
     bool OnCommand(HWND window, int id, int code, HWND control);
-    void NewGame(HWND window, int mode);
+    // Starts a game of the mode, first asking whether to give up a running one. tour: what RoundRobin
+    // becomes (0 or 1) once no game runs any more; a No to the question leaves the running game and
+    // its mode of play as they are, and a game given up is recorded in the mode it was played in.
+    void NewGame(HWND window, int mode, int tour = kKeepTour);
     // A fresh tour: its sum and the stages' statistics back to zero.
     void StartRoundRobin();
     // True when the word list is loaded, loading it first (with a notice on the window) when needed.
@@ -97,6 +102,8 @@ private:
     bool OnMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // The base title, and during the tour the tour's and the stage's names.
     void ShowRunningTitle(HWND window);
+    // Stops the clocks and shows the running title with the text suffixId after it.
+    void PauseShowing(HWND window, unsigned suffixId);
     void CheckColourDepth(HWND window);
     void NoteFirstFrame(HWND window);
     // Runs a modal command with the clock stopped, and starts it again unless the game ended.
@@ -105,7 +112,8 @@ private:
     void ShowAbout(HWND window);
     void ShowOptions(HWND window);
     void ShowSettings(HWND window);
-    void ShowHowToPlay(HWND window);
+    // True when the player asked for the tour in the how-to-play dialog while none was on.
+    bool ShowHowToPlay(HWND window);
     std::unique_ptr<CGame> MakeGame(int choice);
 };
 

@@ -17,6 +17,7 @@
 #include "resources/resource.h"
 #include "rules/GameSettings.h"
 #include "rules/Statistics.h"
+#include "store/Preferences.h"
 #include "store/Registry.h"
 #include "store/Statistics.h"
 #include "words/CText.h"
@@ -91,8 +92,7 @@ bool CGameApp::OnCommand(HWND window, int id, int code, HWND control) {
         OpenWebPage(window, kWebSiteAddress);
         return true;
     case IDM_NEW_GAME:
-        GameSettings.RoundRobin = 0;
-        NewGame(window, kThisMode);
+        NewGame(window, kThisMode, 0);
         return true;
     case IDM_HIGH_SCORES:
         WithPause(window, [&] { ShowHighScoreList(window); });
@@ -114,14 +114,18 @@ bool CGameApp::OnCommand(HWND window, int id, int code, HWND control) {
         });
         return true;
     case IDM_HOW_TO_PLAY:
-        WithPause(window, [&] { ShowHowToPlay(window); });
+        WithPause(window, [&] {
+            // "Play Tour" goes on as Tour Games does.
+            if (ShowHowToPlay(window)) {
+                NewGame(window, kNextStage, 1);
+            }
+        });
         return true;
     case IDM_SETTINGS:
         WithPause(window, [&] { ShowSettings(window); });
         return true;
     case IDM_TOUR_GAMES:
-        GameSettings.RoundRobin = 1;
-        NewGame(window, kNextStage);
+        NewGame(window, kNextStage, 1);
         return true;
     default:
         return Game != nullptr &&
@@ -152,19 +156,26 @@ void CGameApp::ShowSettings(HWND window) {
     Game->OnSettingsChanged(window, dc.Get());
 }
 
-void CGameApp::ShowHowToPlay(HWND window) {
+bool CGameApp::ShowHowToPlay(HWND window) {
     if (GameSettings.RoundRobin != 0 && Game != nullptr) {
         StatsGame = dynamic_cast<CZapGame*>(Game.get());
         ShowTourDialog(window);
         StatsGame = nullptr;
-        return;
+        return false;
     }
+    const bool touring = GameSettings.RoundRobin != 0;
     ShowWelcomeDialog(window, Welcome);
+    if (!touring && GameSettings.RoundRobin != 0) {
+        // The running game stays out of the tour until the tour has really started.
+        GameSettings.RoundRobin = 0;
+        return true;
+    }
+    return false;
 }
 
 // --- The life of a game ------------------------------------------------------------------------------
 
-void CGameApp::NewGame(HWND window, int mode) {
+void CGameApp::NewGame(HWND window, int mode, int tour) {
     if (!Paused) {
         SetPaused(window, true);
     }
@@ -180,6 +191,13 @@ void CGameApp::NewGame(HWND window, int mode) {
         // Recorded once: should the player quit from the game selection below, the close that
         // follows must not record the same game again.
         GameEnded = true;
+        // Given up, not over: the clock stays still and the title says so while the next game is
+        // chosen.
+        PauseShowing(window, IDS_PAUSED);
+    }
+    if (tour != kKeepTour && tour != GameSettings.RoundRobin) {
+        GameSettings.RoundRobin = tour;
+        SaveTourProgress();
     }
 
     int choice = 0;

@@ -8,8 +8,8 @@ class CWelcomeDialog {
 public:
     virtual ~CWelcomeDialog() = default;
 
-    // Set only until the first opening has been set up: that one is the welcome at start-up and
-    // offers the tour; later ones come from the menu and only explain.
+    // Set only until the first opening has been set up: that one (the welcome at start-up, or the
+    // menu's How To Play when the welcome is off) offers the tour; later ones only explain.
     int FirstOpening = 1;
 };
 

@@ -11,21 +11,17 @@ std::int32_t AddClamped(std::int32_t total, std::int32_t amount) {
 }
 
 PlayerStatistics StatisticsAfterGame(const PlayerStatistics& before, std::int32_t score, int reason) {
+    const bool won = CountsAsWon(reason);
+    if (before.GamesPlayed <= 0) {
+        // The first game of the family: nothing stale or damaged from before may outlive it.
+        return PlayerStatistics{score, 1, won ? 1 : 0, score, score, score};
+    }
+
     PlayerStatistics after = before;
     after.LatestScore = score;
-    if (CountsAsWon(reason)) {
+    if (won) {
         after.GamesWon = AddClamped(before.GamesWon, 1);
     }
-
-    if (before.GamesPlayed <= 0) {
-        // The first game of the family: no stale best or worst may outlive it.
-        after.GamesPlayed = 1;
-        after.AverageScore = score;
-        after.BestScore = score;
-        after.WorstScore = score;
-        return after;
-    }
-
     const std::int64_t played = before.GamesPlayed;
     after.GamesPlayed = AddClamped(before.GamesPlayed, 1);
     // A weighted mean of two 32-bit values: it stays within their range, and C++ division truncates

