@@ -24,6 +24,7 @@ import os
 import random
 import re
 import shutil
+import signal
 import subprocess
 import sys
 import time
@@ -240,15 +241,19 @@ def collect(tree: Path, paths: list[str]) -> list[Mutant]:
 
 
 def run(cmd, cwd=None, timeout=None, env=None) -> tuple[int, str]:
+    """Runs a command in its own process group; on timeout the whole group is killed and the
+    result is -999."""
+    p = subprocess.Popen(
+        cmd, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+        start_new_session=True, errors="replace",
+    )
     try:
-        p = subprocess.run(
-            cmd, cwd=cwd, env=env, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
-            timeout=timeout, start_new_session=True, errors="replace",
-        )
-        return p.returncode, p.stdout
-    except subprocess.TimeoutExpired as e:
-        out = e.stdout.decode(errors="replace") if isinstance(e.stdout, bytes) else (e.stdout or "")
-        return -999, out
+        out, _ = p.communicate(timeout=timeout)
+        return p.returncode, out
+    except subprocess.TimeoutExpired:
+        os.killpg(p.pid, signal.SIGKILL)
+        out, _ = p.communicate()
+        return -999, out or ""
 
 
 def sync_tree(source: Path, tree: Path) -> None:
@@ -276,7 +281,7 @@ class Build:
         self.tree, self.preset = tree, preset
         self.dir = tree / "build" / preset
         self.tests: dict[str, Path] = {}  # ctest name -> executable it runs
-        self.baseline = 0.0  # seconds the unmutated tests take
+        self.seconds: dict[str, float] = {}  # what each test takes unmutated
 
     def configure(self) -> None:
         code, out = run(["cmake", "--preset", self.preset], cwd=self.tree)
@@ -299,16 +304,23 @@ class Build:
     def stamps(self) -> dict[str, float]:
         return {name: exe.stat().st_mtime if exe.exists() else 0.0 for name, exe in self.tests.items()}
 
-    def run_tests(self, names: list[str], timeout: float) -> tuple[str, str]:
-        """'pass', 'fail' or 'timeout' for the named tests, stopping at the first failure."""
-        pattern = "^(" + "|".join(re.escape(n) for n in names) + ")$"
-        cmd = ["ctest", "-R", pattern, "--stop-on-failure", "--timeout", str(int(timeout)), "--output-on-failure"]
-        if self.preset != "native":
-            cmd += ["-FA", ".*"]  # the prefix and its server are already up
-        code, out = run(cmd, cwd=self.dir, timeout=timeout * max(1, len(names)) + 30)
-        if code == -999 or "***Timeout" in out:
-            return "timeout", out
-        return ("pass" if code == 0 else "fail"), out
+    def run_tests(self, names: list[str], timeout: float = 0) -> tuple[str, str]:
+        """'pass', 'fail' or 'timeout' for the named tests, one at a time, stopping at the first
+        that does not pass. Without a timeout each test gets three times its unmutated time and
+        20 s; the unmutated run (no times known yet) records those times."""
+        for name in names:
+            cmd = ["ctest", "-R", f"^{re.escape(name)}$", "--output-on-failure"]
+            if self.preset != "native":
+                cmd += ["-FA", ".*"]  # the prefix and its server are already up
+            limit = timeout or (3 * self.seconds[name] + 20 if name in self.seconds else 1200)
+            started = time.monotonic()
+            code, out = run(cmd, cwd=self.dir, timeout=limit)
+            self.seconds.setdefault(name, time.monotonic() - started)
+            if code == -999:
+                return "timeout", out
+            if code != 0:
+                return "fail", out
+        return "pass", ""
 
 
 def start_wine(build: Build) -> None:
@@ -318,6 +330,7 @@ def start_wine(build: Build) -> None:
 
 
 def stop_wine(build: Build) -> None:
+    # Also ends a Windows test process that a timed-out run left behind.
     run(["ctest", "-R", "^wine_prefix_cleanup$"], cwd=build.dir, timeout=120)
 
 
@@ -330,7 +343,7 @@ def main() -> int:
     ap.add_argument("--seed", type=int, default=1)
     ap.add_argument("--count", type=int, default=100)
     ap.add_argument("--work", default="/tmp/lexiblast-mutate", help="private tree and builds (kept)")
-    ap.add_argument("--timeout", type=float, default=0, help="seconds per test run (default: 3x baseline + 20)")
+    ap.add_argument("--timeout", type=float, default=0, help="seconds per test executable (default: 3x its unmutated time + 20)")
     ap.add_argument("--windows-preset", default="win64")
     ap.add_argument("--list", action="store_true", help="only count the mutation sites and print the draw")
     ap.add_argument("--only", default="", help="comma-separated indexes of the draw to run (for re-runs)")
@@ -368,12 +381,11 @@ def main() -> int:
         b.discover()
         if preset != "native":
             start_wine(b)
-        started = time.monotonic()
-        verdict, out = b.run_tests(sorted(b.tests), timeout=1200)
+        verdict, out = b.run_tests(sorted(b.tests))
         if verdict != "pass":
             sys.exit(f"the unmutated tree fails its {preset} tests:\n{out[-3000:]}")
-        b.baseline = time.monotonic() - started
-        print(f"  {preset}: {len(b.tests)} test executables pass in {b.baseline:.0f} s", flush=True)
+        total = sum(b.seconds.values())
+        print(f"  {preset}: {len(b.tests)} test executables pass in {total:.0f} s", flush=True)
         builds[preset] = b
 
     results = []
@@ -394,12 +406,11 @@ def main() -> int:
                 status, detail = "did not build", ""
             else:
                 after = b.stamps()
-                affected = sorted(t for t in b.tests if after[t] != before[t])
+                affected = sorted((t for t in b.tests if after[t] != before[t]), key=lambda t: b.seconds.get(t, 0))
                 if not affected:
                     status, detail = "survived", "no test executable links this code"
                 else:
-                    limit = args.timeout or 3 * b.baseline + 20
-                    status, out = b.run_tests(affected, timeout=limit)
+                    status, out = b.run_tests(affected, timeout=args.timeout)
                     status = {"pass": "survived", "fail": "caught", "timeout": "timed out"}[status]
                     detail = ", ".join(affected)
                     if status == "timed out" and b.preset != "native":
