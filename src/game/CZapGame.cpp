@@ -1,5 +1,6 @@
 #include "game/CZapGame.h"
 
+#include "gfx/Gdi.h"
 #include "resources/resource.h"
 #include "rules/GameSettings.h"
 #include "rules/Statistics.h"
@@ -34,10 +35,12 @@ constexpr std::int32_t kNoRoomTicks = 50;
 constexpr std::int32_t kPauseTicks = 150;
 constexpr std::int32_t kClassifiedLifespan = 20;
 constexpr std::int32_t kFadeLifespan = 5;
-constexpr std::int32_t kFieldHeightForFontSize = 480;
 constexpr std::int32_t kSmallestWordFont = 8;
 constexpr std::int32_t kLargestWordFont = 5000; // no screen is tall enough to ask for more
 constexpr std::int32_t kSmallestDisplayFont = 12;
+// A long word as words go (nine in ten of the listed words are no longer), in letters of about the
+// average width: the word size is kept small enough for it to find a place on the field.
+constexpr char kLongUsualWord[] = "nnnnnnnnnnnn";
 constexpr int kMargin = 3;
 constexpr UINT kScoreFlags = DT_SINGLELINE;
 constexpr UINT kClockFlags = DT_SINGLELINE | DT_CENTER;
@@ -248,17 +251,26 @@ int CZapGame::OnTimer(HWND window, UINT timerId) {
     AddWordStep(window);
     PowerUpStep(window);
 
+    // Every sprite ticks and every box that changes or goes is erased before anything is drawn, so
+    // that no erasing cuts into a word drawn in this pass.
     Buffer.BeginDraw(window, nullptr);
     for (auto it = FieldSprites.begin(); it != FieldSprites.end();) {
         WordSprite* sprite = it->get();
+        const bool wasGrown = sprite->IsGrown();
+        const RECT drawn = wasGrown ? sprite->GrownRect : sprite->Rect;
         sprite->Tick(window, Buffer, GameSettings.AnimateWords);
+        if (wasGrown || sprite->IsGrown()) {
+            Buffer.EraseBackground(&drawn); // a growing word's box moves: clear where it was drawn
+        }
         if (!sprite->IsExpired()) {
-            sprite->Draw(Buffer);
             ++it;
             continue;
         }
         RecordIgnored(*sprite);
         Buffer.EraseBackground(&sprite->Rect);
+        if (sprite->IsGrown()) {
+            Buffer.EraseBackground(&sprite->GrownRect);
+        }
         if (sprite == HoverSprite) {
             HoverSprite = nullptr;
             SetPointer(ArrowCursor);
@@ -268,6 +280,7 @@ int CZapGame::OnTimer(HWND window, UINT timerId) {
         }
         it = FieldSprites.erase(it);
     }
+    DrawField();
     Buffer.EndDraw(nullptr);
 
     if (Has(EndGameCondition, EndOnNoRoom) && TicksSinceWordAdded > NoRoomTicks) {
@@ -738,9 +751,7 @@ int CZapGame::OnPaint(HWND window, HDC dc) {
         Layout(window, dc);
     }
     Buffer.BeginDraw(window, dc);
-    for (const auto& sprite : FieldSprites) {
-        sprite->Draw(Buffer);
-    }
+    DrawField();
     Buffer.EndDraw(nullptr);
     return 1;
 }
@@ -756,11 +767,21 @@ int CZapGame::Layout(HWND window, HDC /*dc*/) {
     }
     const LONG oldWidth = FieldRect.right - FieldRect.left;
     const LONG oldHeight = FieldRect.bottom - FieldRect.top;
+    if (WordSizeFieldHeight <= 0) {
+        // The first field since the preferences were loaded: the loaded size is its word size, within
+        // the sizes a layout gives (a font of tens of thousands of points is measured wrongly and
+        // takes seconds to draw at every step of its animation).
+        WordSizeFieldHeight = height;
+        WordFontSize = std::clamp(WordFontSize, kSmallestWordFont, kLargestWordFont);
+    } else {
+        // Always from the chosen size, never from the last one, so that sizes do not drift.
+        const double size = static_cast<double>(height) * Preferences.FontSize / WordSizeFieldHeight;
+        WordFontSize = std::clamp(Clamp32(size), kSmallestWordFont, kLargestWordFont);
+    }
+    WordFontSize = FittingWordSize(window, width, height, WordFontSize);
     if ((FieldRect.top != 0 || FieldRect.bottom != 0) && oldWidth > 0 && oldHeight > 0) {
         const double sx = static_cast<double>(width) / oldWidth;
         const double sy = static_cast<double>(height) / oldHeight;
-        const double size = height * (1.0 / kFieldHeightForFontSize) * Preferences.FontSize;
-        WordFontSize = std::clamp(Clamp32(size), kSmallestWordFont, kLargestWordFont);
         for (const auto& sprite : FieldSprites) {
             const RECT r = sprite->Rect;
             sprite->Place(ScaleCoordinate(r.top, sy), ScaleCoordinate(r.left, sx),
@@ -770,10 +791,6 @@ int CZapGame::Layout(HWND window, HDC /*dc*/) {
             sprite->FontSize = WordFontSize;
             sprite->DropFont();
         }
-    } else {
-        // The loaded size stands, within the sizes a layout gives: a font of tens of thousands of
-        // points is measured wrongly and takes seconds to draw at every step of its animation.
-        WordFontSize = std::clamp(WordFontSize, kSmallestWordFont, kLargestWordFont);
     }
     FieldRect = client;
     BoxWidth = width / 6;
@@ -797,6 +814,34 @@ int CZapGame::Layout(HWND window, HDC /*dc*/) {
     return 1;
 }
 
+std::int32_t CZapGame::FittingWordSize(HWND window, LONG width, LONG height, std::int32_t size) {
+    // Placement keeps a word a pixel inside the field and below the displays.
+    const std::int64_t roomWidth = std::int64_t{width} - 2;
+    const std::int64_t roomHeight = std::int64_t{height} - height / 15 - 8;
+    Buffer.Resize(window, width, height);
+    const auto box = [this](std::int32_t points) {
+        const HFONT font = Buffer.MakeFont(points, Preferences.FontName, FontBold, FF_SWISS);
+        const SIZE text = Buffer.TextExtent(kLongUsualWord, font);
+        if (font != nullptr) {
+            CountedDeleteObject(font);
+        }
+        return SIZE{text.cx + 6, text.cy + 6};
+    };
+    const auto fits = [&](SIZE b) { return b.cx <= roomWidth && b.cy <= roomHeight; };
+    const SIZE wanted = box(size);
+    if (size <= kSmallestWordFont || fits(wanted) || wanted.cx <= 6) {
+        return size; // fits, cannot be measured, or is as small as words get
+    }
+    // The box grows about in proportion to the size: start from that guess and step down.
+    const double scale = std::min(static_cast<double>(roomWidth) / wanted.cx,
+                                  static_cast<double>(roomHeight) / std::max<LONG>(wanted.cy, 1));
+    std::int32_t points = std::clamp(Clamp32(size * scale), kSmallestWordFont, size - 1);
+    while (points > kSmallestWordFont && !fits(box(points))) {
+        points -= std::max(1, points / 20);
+    }
+    return std::max(points, kSmallestWordFont);
+}
+
 const char* CZapGame::PickFaceName() {
     if (RandomFonts == 0) {
         return Preferences.FontName;
@@ -818,10 +863,22 @@ void CZapGame::Redraw(HWND window, std::initializer_list<WordSprite*> sprites) {
 
 void CZapGame::DrawAll(HWND window) {
     Buffer.BeginDraw(window, nullptr);
-    for (const auto& sprite : FieldSprites) {
-        sprite->Draw(Buffer);
-    }
+    DrawField();
     Buffer.EndDraw(nullptr);
+}
+
+void CZapGame::DrawField() {
+    // A grown word lies beneath everything else: each sprite drawn after it clears its own box first.
+    for (const auto& sprite : FieldSprites) {
+        if (sprite->IsGrown()) {
+            sprite->Draw(Buffer);
+        }
+    }
+    for (const auto& sprite : FieldSprites) {
+        if (!sprite->IsGrown()) {
+            sprite->Draw(Buffer);
+        }
+    }
 }
 
 bool CZapGame::IsListedWord(const char* text) const {

@@ -108,6 +108,9 @@ public:
     void StopTimers(HWND window) override;
     int Layout(HWND window, HDC dc) override;
     virtual const char* PickFaceName();
+    // The largest word size up to size at which a long usual word, in the FontName face, fits the
+    // room that placement leaves on a field of width x height; never below the smallest word size.
+    std::int32_t FittingWordSize(HWND window, LONG width, LONG height, std::int32_t size);
     // Chance in percent that a new word is genuine.
     virtual std::int32_t GenuinePercent();
     // Ticks a new word lives.
@@ -154,6 +157,8 @@ private:
     // Classifies every live ordinary word on the field that is (genuine) or is not a listed word.
     void ScoreAll(HWND window, bool genuine);
     void DrawAll(HWND window);
+    // Draws every sprite inside a drawing pass: grown words first, then the rest in list order.
+    void DrawField();
     bool IsListedWord(const char* text) const;
     bool IsDisplay(const WordSprite* sprite) const;
     void SetPointer(HCURSOR cursor); // a cursor that could not be loaded leaves the pointer as it is

@@ -179,19 +179,23 @@ int CDrawBuffer::MeasureText(const char* text, RECT& rect, HFONT font) {
 }
 
 int CDrawBuffer::TextWidth(const char* text, HFONT font) {
+    return TextExtent(text, font).cx;
+}
+
+SIZE CDrawBuffer::TextExtent(const char* text, HFONT font) {
+    SIZE size{0, 0};
     if (MemoryDC == nullptr) {
-        return 0;
+        return size;
     }
     const std::size_t length = std::strlen(OrEmpty(text));
     if (length > static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-        return 0;
+        return size;
     }
     const SelectedObject selected(MemoryDC, font);
-    SIZE size{0, 0};
     if (!GetTextExtentPoint32A(MemoryDC, OrEmpty(text), static_cast<int>(length), &size)) {
-        return 0;
+        return SIZE{0, 0};
     }
-    return size.cx;
+    return size;
 }
 
 void CDrawBuffer::DrawLine(int x1, int y1, int x2, int y2, HPEN pen) {

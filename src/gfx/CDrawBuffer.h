@@ -69,6 +69,9 @@ public:
     int MeasureText(const char* text, RECT& rect, HFONT font);
     // Width in pixels of the whole text on one line; 0 when it cannot be measured.
     int TextWidth(const char* text, HFONT font);
+    // Width and height in pixels of the whole text on one line; 0 by 0 when it cannot be measured.
+    // Measuring marks nothing dirty.
+    SIZE TextExtent(const char* text, HFONT font);
 
     void DrawLine(int x1, int y1, int x2, int y2, HPEN pen);
     // Outlines with the current pen and fills with the current brush; first and second, when given,

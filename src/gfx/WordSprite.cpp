@@ -99,11 +99,7 @@ void WordSprite::Tick(HWND /*window*/, CDrawBuffer& buffer, int animate) {
         break;
     }
     case SpriteGrowing:
-        DropFont();
-        FontSize = ScaleSize(FontSize, 1.1);
-        if (!MakeFont(buffer)) {
-            State = SpriteHidden;
-        }
+        Grow(buffer);
         break;
     case SpriteShrinking:
         DropFont();
@@ -139,6 +135,44 @@ void WordSprite::Tick(HWND /*window*/, CDrawBuffer& buffer, int animate) {
     }
 }
 
+void WordSprite::Grow(CDrawBuffer& buffer) {
+    if (Font == nullptr && !MakeFont(buffer)) {
+        State = SpriteHidden;
+        return;
+    }
+    const std::int32_t next = ScaleSize(FontSize, 1.1);
+    const int style = (Bold != 0 ? FontBold : 0) | (Italic != 0 ? FontItalic : 0);
+    HFONT bigger = buffer.ShareFont(next, FaceName, style, kFontPitchAndFamily);
+    if (bigger == nullptr) {
+        DropFont();
+        State = SpriteHidden;
+        return;
+    }
+    const std::int64_t fieldWidth = buffer.BufferWidth;
+    const std::int64_t fieldHeight = buffer.BufferHeight;
+    const auto boxOf = [](SIZE text) {
+        return SIZE{Shift(text.cx, 2 * kTextInset), Shift(text.cy, 2 * kTextInset)};
+    };
+    SIZE box = boxOf(buffer.TextExtent(TextChars(), bigger));
+    if (box.cx <= fieldWidth && box.cy <= fieldHeight) {
+        DropFont();
+        Font = bigger;
+        FontSize = next;
+    } else {
+        // The text would no longer fit the field whole: it stays at the size it has.
+        SharedFonts.Release(bigger);
+        box = boxOf(buffer.TextExtent(TextChars(), Font));
+    }
+    // Centred on Rect, then moved (never cut) to lie inside the field as far as it fits.
+    const auto place = [](LONG low, LONG high, LONG size, std::int64_t field) {
+        const std::int64_t start = (std::int64_t{low} + high) / 2 - size / 2;
+        return static_cast<LONG>(std::max<std::int64_t>(0, std::min<std::int64_t>(start, field - size)));
+    };
+    const LONG left = place(Rect.left, Rect.right, box.cx, fieldWidth);
+    const LONG top = place(Rect.top, Rect.bottom, box.cy, fieldHeight);
+    GrownRect = RECT{left, top, Shift(left, box.cx), Shift(top, box.cy)};
+}
+
 void WordSprite::SetText(const char* text) {
     Text.Empty();
     Text.Append(text);
@@ -149,15 +183,28 @@ void WordSprite::Draw(CDrawBuffer& buffer) {
     if (HasText == 0 || (Rect.top == 0 && Rect.bottom == 0) || (Rect.left == 0 && Rect.right == 0)) {
         return;
     }
-    TextRect = RECT{Shift(Rect.left, JiggleX + kTextInset), Shift(Rect.top, JiggleY + kTextInset),
-                    Shift(Rect.right, JiggleX - kTextInset), Shift(Rect.bottom, JiggleY - kTextInset)};
-    if (Font == nullptr) {
-        FitFont(buffer);
+    if (IsGrown()) {
+        // The grown text keeps its size: its box was fitted to it.
+        TextRect = RECT{Shift(GrownRect.left, kTextInset), Shift(GrownRect.top, kTextInset),
+                        Shift(GrownRect.right, -kTextInset), Shift(GrownRect.bottom, -kTextInset)};
+        if (Font == nullptr) {
+            MakeFont(buffer);
+        }
+        buffer.EraseBackground(&GrownRect);
+    } else {
+        TextRect = RECT{Shift(Rect.left, JiggleX + kTextInset), Shift(Rect.top, JiggleY + kTextInset),
+                        Shift(Rect.right, JiggleX - kTextInset), Shift(Rect.bottom, JiggleY - kTextInset)};
+        if (Font == nullptr) {
+            FitFont(buffer);
+        }
+        buffer.EraseBackground(&Rect);
     }
-    buffer.EraseBackground(&Rect);
     if (State != SpriteHidden) {
         RECT area = TextRect;
         buffer.DrawString(TextChars(), area, Colour, buffer.BackColour, Font, TextFlags);
+    }
+    if (IsGrown()) {
+        return; // the marks outline Rect, which the grown text no longer keeps to
     }
     if ((Marks & MarkFrame) != 0) {
         buffer.DrawRoundRect(Rect.top, Rect.left, Rect.bottom, Rect.right, Pen, HollowBrush());
@@ -229,6 +276,7 @@ int WordSprite::MeasureWidth(CDrawBuffer& buffer) {
 void WordSprite::Place(int top, int left, int bottom, int right) {
     Rect = RECT{left, top, right, bottom};
     TextRect = Rect;
+    GrownRect = RECT{0, 0, 0, 0};
     if (HasText != 0) {
         DropFont();
     }

@@ -39,6 +39,10 @@ public:
 
     RECT Rect{0, 0, 0, 0};
     RECT TextRect{0, 0, 0, 0}; // Rect moved by the jiggle and shrunk by 3 pixels when drawn
+    // Once a zapped word's text has grown past Rect: the box it is drawn in, whole, fitted to the
+    // text at FontSize plus 3 pixels on every side, centred on Rect and moved to lie inside the field.
+    // Empty otherwise. Rect stays the word's place on the field: placement and the pointer use it.
+    RECT GrownRect{0, 0, 0, 0};
     COLORREF Colour;
     HPEN Pen = nullptr; // solid, width 1, in Colour
     HFONT Font = nullptr;
@@ -72,11 +76,13 @@ public:
     virtual void FitToText(CDrawBuffer& buffer, int remake);
     virtual bool IsLive() const;
     virtual bool IsExpired() const;
+    // The text is drawn in GrownRect rather than Rect.
+    bool IsGrown() const { return GrownRect.right > GrownRect.left && GrownRect.bottom > GrownRect.top; }
     // Height of the text wrapped within Rect's width, and its width on one line, in Font.
     virtual int MeasureHeight(CDrawBuffer& buffer);
     virtual int MeasureWidth(CDrawBuffer& buffer);
 
-    // Moves the box; a sprite with text gets a new font at its next Draw.
+    // Moves the box and forgets any grown box; a sprite with text gets a new font at its next Draw.
     void Place(int top, int left, int bottom, int right);
     void DropFont();
     // Makes the font at FontSize, stepping the size down by tenths (not below 4 points) until the text
@@ -90,4 +96,9 @@ protected:
     // Makes Font at FontSize in the current face, weight and slant; false when it cannot be made.
     bool MakeFont(CDrawBuffer& buffer);
     void RemakePen();
+
+private:
+    // One step of growth by a tenth, taken only while the text at the new size still fits the field
+    // (the buffer's size) whole; sets GrownRect.
+    void Grow(CDrawBuffer& buffer);
 };

@@ -7,6 +7,7 @@
 
 PreferencesRecord Preferences;
 std::int32_t WordFontSize = PreferencesRecord{}.FontSize;
+std::int32_t WordSizeFieldHeight = 0;
 
 namespace {
 
@@ -62,6 +63,7 @@ void LoadPreferences(WindowPlacement& placement) {
     placement.MinMax = Read("MinMax", initial.MinMax);
 
     WordFontSize = p.FontSize;
+    WordSizeFieldHeight = 0;
 }
 
 void SaveTourProgress() {

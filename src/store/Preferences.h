@@ -10,7 +10,7 @@ struct PreferencesRecord {
     static constexpr int kFontNameSize = 512;
 
     char FontName[kFontNameSize] = "Arial"; // face of the word font
-    std::int32_t FontSize = 24;             // points, for a field 480 pixels high
+    std::int32_t FontSize = 24;             // points, for the first field laid out after loading
     std::int32_t ColorDepth = 32;           // bits per pixel seen at the last start; 0 after the warning
     std::int32_t GameSelection = 0;         // stage chosen last, 1 to 9
     std::int32_t CurrentGame = 0;           // tour stage started last, 0 to 9
@@ -40,6 +40,10 @@ extern PreferencesRecord Preferences;
 
 // The size in points that words are drawn with; set from FontSize at load, rescaled with the field.
 extern std::int32_t WordFontSize;
+// The height of the field that FontSize is the word size of: the first field laid out after the
+// preferences were loaded; 0 until then. Every later field's word size is FontSize scaled by its
+// height over this one, so that a window made bigger and back gives back the size chosen.
+extern std::int32_t WordSizeFieldHeight;
 
 // Reads the preferences, the rule settings (GameSettings) and the window placement from the
 // current user's registry, each value falling back to its default on its own. An empty or

@@ -339,7 +339,56 @@ void ShowLongestWord(HWND dialog) {
     }
 }
 
+// A correct zap on a field of genuine words, shot about 1, 5 and 10 ticks into the word's growth.
+void ShootZap(const std::string& exe, const std::string& folder) {
+    std::vector<NamedValue> values = TimedGame(50, 0);
+    values.push_back({"FakeWordProbab", 0}); // every word genuine: any click is a correct zap
+    values.push_back({"FadeWords", 0});
+    values.push_back({"PowerUps", 0});
+    ResetSettings(values);
+    Game game;
+    if (!game.Start(exe) || !game.WaitForWindow(30000)) {
+        Check(false, "game started");
+        return;
+    }
+    Sleep(4000);
+    Capture field;
+    const bool captured = CaptureClient(game.Window, field);
+    std::vector<Blob> words;
+    if (captured) {
+        words = FindColourBlobs(field, kPaleYellowPixel, field.Height / 15 + 8);
+    }
+    if (words.empty()) {
+        Check(false, "words on the field to zap");
+    } else {
+        // The word nearest the middle, so that it has room to grow on every side.
+        const auto distance = [&](const Blob& b) {
+            const int dx = b.Aim.x - field.Width / 2, dy = b.Aim.y - field.Height / 2;
+            return dx * dx + dy * dy;
+        };
+        const Blob word = *std::min_element(words.begin(), words.end(), [&](const Blob& a, const Blob& b) {
+            return distance(a) < distance(b);
+        });
+        ClickAt(game.Window, word.Aim.x, word.Aim.y, false);
+        const DWORD zapped = GetTickCount();
+        for (const auto& [ms, name] : {std::pair{150, "zap-1"}, {550, "zap-2"}, {1050, "zap-3"}}) {
+            while (GetTickCount() - zapped < static_cast<DWORD>(ms)) {
+                Sleep(5);
+            }
+            RECT r{};
+            GetWindowRect(game.Window, &r);
+            Capture image;
+            Check(CaptureScreen(r, image) && SaveBitmap(image, folder + "\\" + name + ".bmp"),
+                  std::string("shot ") + name);
+        }
+    }
+    PostMessageA(game.Window, WM_CLOSE, 0, 0);
+    DWORD code = 0;
+    game.WaitForExit(20000, &code);
+}
+
 int Shots(const std::string& exe, const std::string& folder) {
+    ShootZap(exe, folder);
     {
         // A field of words in random faces: words that stay, one every 0.3 s.
         std::vector<NamedValue> values = TimedGame(50, 1);

@@ -63,6 +63,7 @@ protected:
         Preferences = PreferencesRecord{};
         Preferences.Sound = 1;
         WordFontSize = 24;
+        WordSizeFieldHeight = 0;
         SeedRandom(1);
         gCursors.clear();
         gWaves.clear();

@@ -1,22 +1,10 @@
 #include "GameFixture.h"
 
 #include <cstring>
-#include <set>
+#include <string>
+#include <vector>
 
 namespace {
-
-// The faces a word may get with random fonts, row by row.
-// clang-format off
-const char* const kFaces[42] = {
-    "Arial", "Times New Roman", "Courier New", "Comic Sans MS", "Bookman Old Style", "Centaur", "Lucida Sans",
-    "Impact", "Verdana", "Tahoma", "Stencil", "Rockwell", "Palatino", "Helvetica", "Harrington", "Magneto",
-    "Goudy Stout",
-    "Arial", "Comic Sans MS", "Times New Roman", "Verdana", "Tahoma",
-    "Mistral", "Chiller", "Vivaldi", "Copperplate Gothic Light", "Broadway", "Castellar", "Book Antiqua",
-    "Baskerville Old Face",
-    "Arial", "Times New Roman", "Courier New", "Comic Sans MS", "Franklin Gothic Book", "Gigi", "Jokerman",
-    "Impact", "Verdana", "Tahoma", "Lucida Handwriting", "Lucida Calligraphy"};
-// clang-format on
 
 using LayoutTest = ZapGameTest;
 
@@ -88,27 +76,56 @@ TEST_F(LayoutTest, AnEmptyFieldChangesNothingAndANewSizeScalesEveryWordAndPicksI
         const RECT scaled{was.left * 2, static_cast<LONG>(was.top * 1.5 + 0.5), was.right * 2,
                           static_cast<LONG>(was.bottom * 1.5 + 0.5)};
         EXPECT_EQ(Text(words[i]->Rect), Text(scaled)) << "was " << Text(was);
-        EXPECT_STREQ(words[i]->FaceName, kFaces[rows[3 + i]]) << words[i]->Text.Chars;
+        EXPECT_STREQ(words[i]->FaceName, kFaceTable[rows[3 + i]]) << words[i]->Text.Chars;
     }
     EXPECT_STREQ(game->ClockDisplay->FaceName, "Arial");
 }
 
-TEST_F(LayoutTest, RandomFacesComeFromEveryRowOfTheFaceTable) {
-    GameSettings.RandomFonts = 1;
-    auto wacky = Start();
-    SeedRandom(3);
-    std::vector<std::string> faces;
-    for (int i = 0; i < 600; ++i) {
-        faces.push_back(wacky->PickFaceName());
+TEST_F(LayoutTest, ABiggerWindowAndBackGivesBackTheChosenSizeHoweverOften) {
+    // The field of a 640 x 440 window, where the game starts with the chosen size.
+    SetWindowPos(window, nullptr, 0, 0, 640, 385, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    auto game = Start();
+    Tick(*game, 60);
+    const auto words = FieldWords(*game);
+    ASSERT_GT(words.size(), 2u);
+    std::vector<std::string> places;
+    for (WordSprite* word : words) {
+        places.push_back(Text(word->Rect));
     }
-    SeedRandom(3);
-    std::set<int> rowsSeen;
-    for (int i = 0; i < 600; ++i) {
-        const int row = RandomRange(42, 0);
-        rowsSeen.insert(row);
-        EXPECT_EQ(faces[i], kFaces[row]) << "row " << row;
+    for (int round = 1; round <= 4; ++round) {
+        SCOPED_TRACE(Format("round %d", round));
+        ResizeField(window, *game, 1280, 1000);
+        game->OnPaint(window, nullptr);
+        EXPECT_EQ(WordFontSize, 62); // 24 x 1000 / 385
+        ResizeField(window, *game, 640, 385);
+        game->OnPaint(window, nullptr);
+        EXPECT_EQ(WordFontSize, 24);
+        for (std::size_t i = 0; i < words.size(); ++i) {
+            EXPECT_EQ(words[i]->FontSize, 24) << words[i]->Text.Chars;
+            EXPECT_EQ(Text(words[i]->Rect), places[i]) << words[i]->Text.Chars;
+        }
     }
-    EXPECT_EQ(rowsSeen.size(), 42u);
+    EXPECT_EQ(Preferences.FontSize, 24);
+}
+
+TEST_F(LayoutTest, AStoredSizeTooBigForAnyWordIsDrawnAtTheLargestThatFitsAndTheGameGoesOn) {
+    GameSettings.EndGameCondition = EndOnNoRoom;
+    for (const std::int32_t stored : {48, 400, 4000}) {
+        SCOPED_TRACE(stored);
+        Preferences.FontSize = WordFontSize = stored;
+        WordSizeFieldHeight = 0;
+        host.endReasons.clear();
+        auto game = Start();
+        if (stored == 48) {
+            EXPECT_EQ(WordFontSize, 48) << "a size at which long words fit stands";
+        } else {
+            EXPECT_LT(WordFontSize, 100) << "twelve letters of 100 points are wider than the field";
+        }
+        Tick(*game, 80); // the field stays empty for 50 ticks at most: no room ends the game
+        EXPECT_GT(FieldWords(*game).size(), 1u) << "words find places";
+        EXPECT_TRUE(host.endReasons.empty()) << "no game won by an empty field";
+        EXPECT_EQ(Preferences.FontSize, stored) << "the stored choice is left as it is";
+    }
 }
 
 TEST_F(LayoutTest, AClockSetBackBeforeZeroShowsAMinusSignBeforeItsSize) {

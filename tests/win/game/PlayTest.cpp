@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <map>
 #include <set>
 #include <tuple>
@@ -253,29 +254,119 @@ TEST_F(PlayTest, ClicksOnClassifiedWordsBesideWordsOrWithAButtonThatDoesNotScore
     EXPECT_EQ(Tally(*game), before) << "a button that does not score";
 }
 
-std::vector<std::string> gImages; // the icons loaded: "id type size flags"
-std::vector<HANDLE> gHandles;
-HANDLE(WINAPI* gLoadImage)(HINSTANCE, LPCSTR, UINT, int, int, UINT) = nullptr;
-HANDLE WINAPI SpyLoadImage(HINSTANCE instance, LPCSTR name, UINT type, int cx, int cy, UINT flags) {
-    const auto id = static_cast<int>(reinterpret_cast<std::uintptr_t>(name));
-    gImages.push_back(Format("%d type %u size %dx%d flags %#x", id, type, cx, cy, flags));
-    return gHandles.emplace_back(gLoadImage(instance, name, type, cx, cy, flags));
+// The game's drawing buffer, row by row from the top, as 0x00RRGGBB.
+std::vector<std::uint32_t> Pixels(CZapGame& game) {
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), 640, -480, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HBITMAP copy = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HDC dc = CreateCompatibleDC(game.Buffer.MemoryDC);
+    const HGDIOBJ old = SelectObject(dc, copy);
+    BitBlt(dc, 0, 0, 640, 480, game.Buffer.MemoryDC, 0, 0, SRCCOPY);
+    GdiFlush();
+    std::vector<std::uint32_t> pixels(static_cast<std::uint32_t*>(bits),
+                                      static_cast<std::uint32_t*>(bits) + 640 * 480);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    DeleteObject(copy);
+    return pixels;
+}
+bool Inside(const RECT& r, LONG x, LONG y) {
+    return x >= r.left && x < r.right && y >= r.top && y < r.bottom;
 }
 
-TEST_F(PlayTest, FeedbackCursorsAreTheFourIconResourcesAtDefaultSize) {
-    ImportHook<decltype(&SpyLoadImage)> hook("user32.dll", "LoadImageA", SpyLoadImage);
-    gLoadImage = hook.Original();
-    auto game = Start();
-    const std::string icon = " type 1 size 0x0 flags 0x40";
-    EXPECT_EQ(gImages, (std::vector<std::string>{"395" + icon, "392" + icon, "399" + icon, "398" + icon}));
-    ASSERT_EQ(gHandles.size(), 4u);
-    EXPECT_EQ(game->ZapCursor, gHandles[0]);
-    EXPECT_EQ(game->FakeZappedCursor, gHandles[1]);
-    EXPECT_EQ(game->EliminateCursor, gHandles[2]);
-    EXPECT_EQ(game->WordEliminatedCursor, gHandles[3]);
-    EXPECT_EQ(std::set<HANDLE>(gHandles.begin(), gHandles.end()).size(), 4u) << "four icons, all loaded";
-    EXPECT_EQ(std::count(gHandles.begin(), gHandles.end(), nullptr), 0) << "four icons, all loaded";
-    EXPECT_EQ(game->ArrowCursor, LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)));
+TEST_F(PlayTest, AZappedWordGrowsWholeAboutItsPlaceInsideTheFieldBeneathItsNeighbourAndLeavesNothing) {
+    GameSettings.AnimateWords = 0; // words stand still, so their pixels can be compared
+    GameSettings.FadeWords = 0;
+    const COLORREF b = Preferences.BackgroundColor;
+    const std::uint32_t back = GetRValue(b) << 16 | GetGValue(b) << 8 | GetBValue(b);
+    const RECT field{0, 0, 640, 480};
+    // A short word in the middle with a neighbour right beside it; a long one in the bottom right
+    // corner that grows wider than the field would allow.
+    for (const char* text : {"cat", "household"}) {
+        SCOPED_TRACE(text);
+        auto game = StartQuiet();
+        WordSprite* word = Put(*game, text);
+        WordSprite* neighbour = Put(*game, "zebra");
+        const LONG w = word->Rect.right - word->Rect.left, h = word->Rect.bottom - word->Rect.top;
+        const bool middle = std::strcmp(text, "cat") == 0;
+        const LONG left = middle ? 320 - w / 2 : 637 - w, top = middle ? 260 - h / 2 : 477 - h;
+        word->Place(top, left, top + h, left + w);
+        const RECT n = neighbour->Rect;
+        const LONG nLeft = middle ? left + w + 2 : 3, nTop = middle ? top : 60;
+        neighbour->Place(nTop, nLeft, nTop + n.bottom - n.top, nLeft + n.right - n.left);
+        const RECT place = word->Rect, beside = neighbour->Rect;
+        const HDC dc = GetDC(window);
+        game->OnEraseBackground(window, dc); // as the window is shown
+        ReleaseDC(window, dc);
+        Tick(*game);
+        const auto before = Pixels(*game);
+        Click(*game, *word, true);
+        game->OnMouseMove(window, -5, -5, 0);
+        ASSERT_EQ(word->State, SpriteGrowing);
+        // The pixels below the displays and outside the neighbour that are not background.
+        const auto ink = [&](const std::vector<std::uint32_t>& pixels) {
+            RECT box{640, 480, 0, 0};
+            for (LONG y = game->BoxHeight + 4; y < 480; ++y) {
+                for (LONG x = 0; x < 640; ++x) {
+                    if (!Inside(beside, x, y) && pixels[y * 640 + x] != back) {
+                        box = RECT{std::min(box.left, x), std::min(box.top, y), std::max(box.right, x + 1),
+                                   std::max(box.bottom, y + 1)};
+                    }
+                }
+            }
+            return box;
+        };
+        const auto neighbourIntact = [&](const std::vector<std::uint32_t>& pixels) {
+            for (LONG y = beside.top; y < beside.bottom; ++y) {
+                for (LONG x = beside.left; x < beside.right; ++x) {
+                    if (pixels[y * 640 + x] != before[y * 640 + x]) {
+                        return false;
+                    }
+                }
+            }
+            return true;
+        };
+        for (int tick = 1; tick <= 20; ++tick) {
+            SCOPED_TRACE(Format("tick %d, %d points", tick, word->FontSize));
+            Tick(*game);
+            if (tick == 10) {
+                game->OnPaint(window, nullptr); // a full repaint lays the field out the same way
+            }
+            const auto pixels = Pixels(*game);
+            const RECT drawn = word->GrownRect, seen = ink(pixels);
+            const SIZE extent = game->Buffer.TextExtent(text, word->Font);
+            EXPECT_EQ(Text(word->Rect), Text(place)) << "placement and the pointer keep the word's box";
+            EXPECT_TRUE(Inside(field, drawn.left, drawn.top) &&
+                        Inside(field, drawn.right - 1, drawn.bottom - 1))
+                << Text(drawn);
+            EXPECT_TRUE(Inside(drawn, seen.left, seen.top) && Inside(drawn, seen.right - 1, seen.bottom - 1))
+                << Text(seen) << " drawn in " << Text(drawn);
+            // What shows of the word, with the part the neighbour covers, spans its whole text.
+            RECT span = seen, under{};
+            if (IntersectRect(&under, &beside, &drawn)) {
+                UnionRect(&span, &seen, &under);
+            }
+            if (tick >= 2) {
+                EXPECT_GE(span.right - span.left, extent.cx * 9 / 10) << "the whole word, not a piece";
+            }
+            if (middle) {
+                EXPECT_NEAR(drawn.left + drawn.right, place.left + place.right, 2) << Text(drawn);
+                EXPECT_NEAR(drawn.top + drawn.bottom, place.top + place.bottom, 2) << Text(drawn);
+            }
+            EXPECT_TRUE(neighbourIntact(pixels)) << "the live word lies on top";
+        }
+        if (middle) {
+            EXPECT_EQ(word->FontSize, 136) << "twenty steps of a tenth from 24";
+        } else {
+            EXPECT_LT(word->FontSize, 136) << "stops growing when the field is too small";
+        }
+        Tick(*game);
+        ASSERT_EQ(FieldWords(*game).size(), 1u);
+        const auto after = Pixels(*game);
+        EXPECT_EQ(Text(ink(after)), Text(RECT{640, 480, 0, 0})) << "nothing left where the word grew";
+        EXPECT_TRUE(neighbourIntact(after));
+    }
 }
 
 TEST_F(PlayTest, EachClickMovesTheHitAverageAndAtWholeSecondsTheSpeed) {
