@@ -262,9 +262,13 @@ public:
         PatBlt(dc_, 0, 0, kFieldWidth, kFieldHeight, PATCOPY);
         dirty_ = RECT{kFieldWidth, kFieldHeight, 0, 0};
         for (const auto& sprite : game.FieldSprites) {
-            Item item{sprite->Rect,   sprite->TextRect,
-                      sprite->Colour, sprite->TextFlags,
-                      nullptr,        sprite->Text.Chars != nullptr ? sprite->Text.Chars : ""};
+            // A zapped word that has grown is erased and drawn in its grown box.
+            Item item{sprite->IsGrown() ? sprite->GrownRect : sprite->Rect,
+                      sprite->TextRect,
+                      sprite->Colour,
+                      sprite->TextFlags,
+                      nullptr,
+                      sprite->Text.Chars != nullptr ? sprite->Text.Chars : ""};
             const bool drawn = sprite->HasText != 0 && sprite->State != SpriteHidden &&
                                sprite->State != SpriteDeadBox && sprite->Font != nullptr;
             if (drawn) {

@@ -259,8 +259,10 @@ int CZapGame::OnTimer(HWND window, UINT timerId) {
         const bool wasGrown = sprite->IsGrown();
         const RECT drawn = wasGrown ? sprite->GrownRect : sprite->Rect;
         sprite->Tick(window, Buffer, GameSettings.AnimateWords);
-        if (wasGrown || sprite->IsGrown()) {
-            Buffer.EraseBackground(&drawn); // a growing word's box moves: clear where it was drawn
+        // A growing word's box moves when it meets the field's edge: clear where it was drawn unless
+        // its own drawing will (a grown word erases its whole box before it draws).
+        if ((wasGrown || sprite->IsGrown()) && !(sprite->IsGrown() && Contains(sprite->GrownRect, drawn))) {
+            Buffer.EraseBackground(&drawn);
         }
         if (!sprite->IsExpired()) {
             ++it;
@@ -879,6 +881,11 @@ void CZapGame::DrawField() {
             sprite->Draw(Buffer);
         }
     }
+}
+
+bool CZapGame::Contains(const RECT& outer, const RECT& inner) {
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
 }
 
 bool CZapGame::IsListedWord(const char* text) const {

@@ -159,6 +159,7 @@ private:
     void DrawAll(HWND window);
     // Draws every sprite inside a drawing pass: grown words first, then the rest in list order.
     void DrawField();
+    static bool Contains(const RECT& outer, const RECT& inner);
     bool IsListedWord(const char* text) const;
     bool IsDisplay(const WordSprite* sprite) const;
     void SetPointer(HCURSOR cursor); // a cursor that could not be loaded leaves the pointer as it is

@@ -140,28 +140,39 @@ void WordSprite::Grow(CDrawBuffer& buffer) {
         State = SpriteHidden;
         return;
     }
-    const std::int32_t next = ScaleSize(FontSize, 1.1);
-    const int style = (Bold != 0 ? FontBold : 0) | (Italic != 0 ? FontItalic : 0);
-    HFONT bigger = buffer.ShareFont(next, FaceName, style, kFontPitchAndFamily);
-    if (bigger == nullptr) {
-        DropFont();
-        State = SpriteHidden;
+    if (GrowthBasePoints <= 0) {
+        // Measured once, at the size the word had when it was zapped. Text grows in proportion to its
+        // size, so every later box is scaled from this one: measuring each new size would cost about
+        // as much again as drawing it.
+        GrowthBaseText = buffer.TextExtent(TextChars(), Font);
+        GrowthBasePoints = std::max(FontSize, 1);
+    }
+    if (GrowthBaseText.cx <= 0 || GrowthBaseText.cy <= 0) {
+        State = SpriteHidden; // a text that cannot be measured cannot be shown growing either
         return;
     }
     const std::int64_t fieldWidth = buffer.BufferWidth;
     const std::int64_t fieldHeight = buffer.BufferHeight;
-    const auto boxOf = [](SIZE text) {
-        return SIZE{Shift(text.cx, 2 * kTextInset), Shift(text.cy, 2 * kTextInset)};
+    // The text at a size, with 3 pixels on every side and a sixteenth to spare for rounding.
+    const auto boxAt = [this](std::int32_t points) {
+        const auto scale = [&](LONG extent) {
+            const std::int64_t scaled = std::int64_t{extent} * points / GrowthBasePoints;
+            return static_cast<LONG>(std::min<std::int64_t>(scaled + scaled / 16 + 2 + 2 * kTextInset,
+                                                            std::numeric_limits<LONG>::max()));
+        };
+        return SIZE{scale(GrowthBaseText.cx), scale(GrowthBaseText.cy)};
     };
-    SIZE box = boxOf(buffer.TextExtent(TextChars(), bigger));
+    const std::int32_t next = ScaleSize(FontSize, 1.1);
+    SIZE box = boxAt(next);
     if (box.cx <= fieldWidth && box.cy <= fieldHeight) {
         DropFont();
-        Font = bigger;
         FontSize = next;
+        if (!MakeFont(buffer)) {
+            State = SpriteHidden;
+            return;
+        }
     } else {
-        // The text would no longer fit the field whole: it stays at the size it has.
-        SharedFonts.Release(bigger);
-        box = boxOf(buffer.TextExtent(TextChars(), Font));
+        box = boxAt(FontSize); // the text would no longer fit the field whole: it keeps its size
     }
     // Centred on Rect, then moved (never cut) to lie inside the field as far as it fits.
     const auto place = [](LONG low, LONG high, LONG size, std::int64_t field) {
@@ -277,6 +288,7 @@ void WordSprite::Place(int top, int left, int bottom, int right) {
     Rect = RECT{left, top, right, bottom};
     TextRect = Rect;
     GrownRect = RECT{0, 0, 0, 0};
+    GrowthBasePoints = 0;
     if (HasText != 0) {
         DropFont();
     }

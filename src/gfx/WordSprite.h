@@ -98,6 +98,10 @@ protected:
     void RemakePen();
 
 private:
+    // A growing word's text as measured when it began to grow, and the size it was measured at.
+    SIZE GrowthBaseText{0, 0};
+    std::int32_t GrowthBasePoints = 0;
+
     // One step of growth by a tenth, taken only while the text at the new size still fits the field
     // (the buffer's size) whole; sets GrownRect.
     void Grow(CDrawBuffer& buffer);

@@ -57,6 +57,7 @@ TEST_F(SpriteTest, AWordFadesOverItsLastFiveTicksInSevenStepsAndExpiresAfterItsL
 TEST_F(SpriteTest, GrowingAndShrinkingChangeTheSizeByTenthsUntilHidden) {
     const auto size = [](const WordSprite& s) { return s.FontSize; };
     WordSprite word(kWhite);
+    word.SetText("grow");
     word.State = SpriteGrowing;
     word.FontSize = 9;
     EXPECT_EQ(Ticks(word, 1, 0, size), std::vector<int>{9});
@@ -70,9 +71,11 @@ TEST_F(SpriteTest, GrowingAndShrinkingChangeTheSizeByTenthsUntilHidden) {
     EXPECT_EQ(word.State, SpriteHidden);
 
     CDrawBuffer unusable; // no bitmap: no font can be made
-    word.State = SpriteGrowing;
-    word.Tick(window, unusable, 0);
-    EXPECT_EQ(word.State, SpriteHidden);
+    WordSprite zapped(kWhite);
+    zapped.SetText("grow");
+    zapped.State = SpriteGrowing;
+    zapped.Tick(window, unusable, 0);
+    EXPECT_EQ(zapped.State, SpriteHidden);
 }
 
 TEST_F(SpriteTest, ABlinkingWordDrawsInTheToggledStyleOnlyWhenAnimated) {
