@@ -237,6 +237,20 @@ def collect(tree: Path, paths: list[str]) -> list[Mutant]:
     return mutants
 
 
+def relocate(tree: Path, draw: list[Mutant]) -> list[Mutant]:
+    """The mutants of an earlier draw, each moved to the line nearest its old place that still reads
+    as it did; one whose line is gone is left out, and said so."""
+    kept = []
+    for m in draw:
+        lines = (tree / m.path).read_text(encoding="utf-8", errors="surrogateescape").split("\n") if (tree / m.path).is_file() else []
+        places = [k + 1 for k, line in enumerate(lines) if line == m.before]
+        if not places:
+            print(f"left out, its line is gone: {m.label()}")
+            continue
+        kept.append(dataclasses.replace(m, line=min(places, key=lambda k: abs(k - m.line))))
+    return kept
+
+
 # --- The private tree, its builds and its tests --------------------------------------------------
 
 
@@ -347,6 +361,8 @@ def main() -> int:
     ap.add_argument("--windows-preset", default="win64")
     ap.add_argument("--list", action="store_true", help="only count the mutation sites and print the draw")
     ap.add_argument("--only", default="", help="comma-separated indexes of the draw to run (for re-runs)")
+    ap.add_argument("--replay", default="", help="run the mutants of an earlier draw (its draw.json) again, "
+                    "found by their line's text where the sources have moved since")
     args = ap.parse_args()
 
     if not args.list and not os.environ.get("DISPLAY"):
@@ -356,10 +372,14 @@ def main() -> int:
     source = Path(subprocess.run(["git", "rev-parse", "--show-toplevel"], stdout=subprocess.PIPE, check=True, text=True).stdout.strip())
     all_sites = collect(source, args.paths)
     draw = random.Random(args.seed).sample(all_sites, min(args.count, len(all_sites)))
+    if args.replay:
+        draw = relocate(source, [Mutant(**d) for d in json.loads(Path(args.replay).read_text())])
     kinds: dict[str, int] = {}
     for m in all_sites:
         kinds[m.kind] = kinds.get(m.kind, 0) + 1
     print(f"{len(all_sites)} mutation sites ({', '.join(f'{k} {v}' for k, v in sorted(kinds.items()))}); drawing {len(draw)} with seed {args.seed}")
+    Path(args.work).mkdir(parents=True, exist_ok=True)
+    (Path(args.work) / "draw.json").write_text(json.dumps([dataclasses.asdict(m) for m in draw], indent=1) + "\n")
     if args.list:
         for i, m in enumerate(draw):
             print(f"{i:3} {m.label()}\n    {m.after.strip()}")
