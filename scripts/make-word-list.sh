@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Regenerates data/words.lst from Debian's SCOWL word lists (package scowl) and copies their
 # copyright notice beside it. Run from anywhere; needs g++.
+#   bash scripts/make-word-list.sh [folder]   # writes <folder>/words.lst and its notice (default: data)
 #
 # The list is SCOWL's "words" category of English and American spelling, sizes 10 to 55: the
 # words an ordinary player knows (see "Your own word list" in the README for the choice of size).
@@ -11,6 +12,7 @@ set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
 scowl=/usr/share/dict/scowl
 size=55
+out=${1:-$top/data}
 [ -f "$scowl/english-words.$size" ] || { echo "install the scowl package first (scripts/install-deps.sh)" >&2; exit 1; }
 
 work=$(mktemp -d)
@@ -30,5 +32,5 @@ done
 # "us" stay).
 cat "${lists[@]}" | LC_ALL=C grep -v -x -E '[b-hj-np-tv-z]s' >"$work/words.txt"
 # Capitalised entries are left out too: the game's words are plain lower-case words.
-"$work/make_wordlist" --lower-only "$work/words.txt" "$top/data/words.lst"
-cp /usr/share/doc/scowl/copyright "$top/data/words.lst.copyright"
+"$work/make_wordlist" --lower-only "$work/words.txt" "$out/words.lst"
+cp /usr/share/doc/scowl/copyright "$out/words.lst.copyright"

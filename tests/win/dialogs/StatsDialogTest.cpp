@@ -131,6 +131,11 @@ TEST_F(StatsDialog, GameStatisticsShowsTheStoredNumbersOrNoneBeforeTheFirstGameA
         Click(dialog, 2);
     };
     Drive([] { return ShowGameStatistics(nullptr, nullptr); }, {read});
+    // A damaged record with a negative count reads the same: no games, so no best or worst either.
+    for (const auto& [name, value] : {std::pair{"GamesPlayed", -1}, {"GamesWon", 5}, {"WorstScore", 1000}}) {
+        RegSetKeyValueA(HKEY_CURRENT_USER, kGenericKey, name, REG_DWORD, &value, sizeof value);
+    }
+    Drive([] { return ShowGameStatistics(nullptr, nullptr); }, {read});
 }
 
 // A word longer than its column scrolls into view to its last letter; a column of short words does
