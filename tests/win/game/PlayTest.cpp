@@ -31,7 +31,9 @@ TEST_F(PlayTest, BoxesFillAGridBelowAnEmptyTopSlotAtTheFirstTimerMessageWhenSet)
 TEST_F(PlayTest, WordTakesOnlyASpotThatTouchesNoOtherSprite) {
     WordFontSize = 120; // a big word leaves fewer positions to try
     auto game = Start();
-    const RECT probe = Put(*game, "house")->Rect;
+    const WordSprite* measured = Put(*game, "house");
+    ASSERT_NE(measured, nullptr);
+    const RECT probe = measured->Rect;
     game->FieldSprites.pop_back();
     const LONG width = probe.right - probe.left, height = probe.bottom - probe.top;
     // Boxes around a gap two pixels wider and higher than the word: a spot sharing an edge with a box
@@ -219,32 +221,6 @@ TEST_F(PlayTest, ClickClassifiesTheWordUnderThePointer) {
     }
 }
 
-TEST_F(PlayTest, ClicksOnClassifiedWordsBesideWordsOrWithAButtonThatDoesNotScoreDoNothing) {
-    auto game = StartQuiet();
-    WordSprite* zapped = Put(*game, "house");
-    WordSprite* genuine = Put(*game, "zebra");
-    WordSprite* fake = Put(*game, "zqxvb");
-    WordSprite* bonus = PowerUp(*game, "<+100 points>");
-    Click(*game, *zapped, true);
-    const std::string before = Tally(*game);
-    EXPECT_EQ(Click(*game, *zapped, false), 1);
-    EXPECT_EQ(Click(*game, *zapped, true), 1);
-    EXPECT_EQ(Tally(*game), before) << "a classified word";
-    ASSERT_EQ(game->OnMouseMove(window, 0, 479, 0), 1);
-    ASSERT_EQ(game->HoverSprite, nullptr) << "choose another empty spot";
-    EXPECT_EQ(game->OnLButtonDown(window, 0, 479, 0), 1);
-    EXPECT_EQ(game->OnRButtonDown(window, 0, 479, 0), 1);
-    EXPECT_EQ(Tally(*game), before) << "beside every word";
-    game->ScoreValidWords = 0;
-    EXPECT_EQ(Click(*game, *genuine, true), 0);
-    EXPECT_EQ(Click(*game, *bonus, true), 0);
-    game->ScoreValidWords = 1;
-    game->ScoreBogusWords = 0;
-    EXPECT_EQ(Click(*game, *fake, false), 0);
-    EXPECT_EQ(Click(*game, *bonus, false), 0);
-    EXPECT_EQ(Tally(*game), before) << "a button that does not score";
-}
-
 // The game's drawing buffer, row by row from the top, as 0x00RRGGBB.
 std::vector<std::uint32_t> Pixels(CZapGame& game) {
     BITMAPINFO info{};
@@ -388,22 +364,41 @@ TEST_F(PlayTest, ReachingTheTargetByAClickEndsTheGameInsideTheClickWithABonusFor
     }
 }
 
-TEST_F(PlayTest, FinishedGameFilesTheWordsLeftAsIgnoredAndThenStandsStill) {
+TEST_F(PlayTest, ClicksOnClassifiedWordsBesideWordsWithAButtonThatDoesNotScoreOrAfterTheEndDoNothing) {
     auto game = StartQuiet();
     WordSprite* genuine = Put(*game, "house");
     WordSprite* fake = Put(*game, "zqxvb");
-    Click(*game, *Put(*game, "zebra"), false);
+    WordSprite* zapped = Put(*game, "zebra");
     WordSprite* bonus = PowerUp(*game, "<+100 points>");
-    host.EndGame(window, 1);
+    Click(*game, *zapped, true);
+    const std::string before = Tally(*game);
+    EXPECT_EQ(Click(*game, *zapped, false), 1);
+    EXPECT_EQ(Click(*game, *zapped, true), 1);
+    EXPECT_EQ(Tally(*game), before) << "a classified word";
+    ASSERT_EQ(game->OnMouseMove(window, 0, 479, 0), 1);
+    ASSERT_EQ(game->HoverSprite, nullptr) << "choose another empty spot";
+    EXPECT_EQ(game->OnLButtonDown(window, 0, 479, 0), 1);
+    EXPECT_EQ(game->OnRButtonDown(window, 0, 479, 0), 1);
+    EXPECT_EQ(Tally(*game), before) << "beside every word";
+    game->ScoreValidWords = 0;
+    EXPECT_EQ(Click(*game, *genuine, true), 0);
+    EXPECT_EQ(Click(*game, *bonus, true), 0);
+    game->ScoreValidWords = 1;
+    game->ScoreBogusWords = 0;
+    EXPECT_EQ(Click(*game, *fake, false), 0);
+    EXPECT_EQ(Click(*game, *bonus, false), 0);
+    EXPECT_EQ(Tally(*game), before) << "a button that does not score";
+    game->ScoreBogusWords = 1;
+    host.EndGame(window, 1); // the words left are filed as ignored; then the game stands still
     EXPECT_EQ(Items(game->WordsIgnored), std::vector<std::string>{"house"});
     EXPECT_EQ(Items(game->FakesIgnored), std::vector<std::string>{"zqxvb"});
-    const std::string before = Tally(*game);
+    const std::string ended = Tally(*game);
     EXPECT_EQ(game->OnTimer(window, 205), 0);
     EXPECT_EQ(game->OnTimer(window, 202), 0);
     EXPECT_EQ(Click(*game, *genuine, true), 0);
     EXPECT_EQ(Click(*game, *fake, false), 0);
     EXPECT_EQ(Click(*game, *bonus, true), 0);
-    EXPECT_EQ(Tally(*game), before);
+    EXPECT_EQ(Tally(*game), ended);
     auto stopped = StartQuiet();
     stopped->Running = 0;
     EXPECT_EQ(stopped->OnTimer(window, 205), 0);
