@@ -1,5 +1,6 @@
 #include "GameFixture.h"
 
+#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
@@ -96,9 +97,16 @@ TEST_F(LayoutTest, ABiggerWindowAndBackGivesBackTheChosenSizeHoweverOften) {
     }
     for (int round = 1; round <= 4; ++round) {
         SCOPED_TRACE(Format("round %d", round));
-        ResizeField(window, *game, 1280, 1000);
+        ResizeField(window, *game, 1200, 1000);
         game->OnPaint(window, nullptr);
         EXPECT_EQ(WordFontSize, 62); // 24 x 1000 / 385
+        // The displays share the strip 3 pixels apart, none a pixel wider than it must be.
+        const RECT s = game->ScoreDisplay->Rect, c = game->ClockDisplay->Rect, w = game->WordsDisplay->Rect;
+        EXPECT_EQ(c.left - s.right, 3);
+        EXPECT_EQ(w.left - c.right, 3);
+        EXPECT_EQ(w.right, 1197);
+        EXPECT_EQ(s.right - s.left, w.right - w.left);
+        EXPECT_LE(std::abs((c.right - c.left) - (s.right - s.left)), 2);
         ResizeField(window, *game, 640, 385);
         game->OnPaint(window, nullptr);
         EXPECT_EQ(WordFontSize, 24);

@@ -336,6 +336,30 @@ TEST_F(PlayTest, AZappedWordGrowsWholeAboutItsPlaceInsideTheFieldBeneathItsNeigh
     }
 }
 
+TEST_F(PlayTest, TheDisplaysShowAClickAtOnce) {
+    GameSettings.EndGameCondition = EndOnTarget;
+    GameSettings.PenalizeMistakes = 1;
+    for (const bool left : {true, false}) { // a correct zap, a penalised mistake
+        auto game = StartQuiet();
+        WordSprite* word = Put(*game, "house");
+        Tick(*game);
+        const auto before = Pixels(*game);
+        Click(*game, *word, left);
+        const auto after = Pixels(*game);
+        for (const TemplateSprite* display : {static_cast<TemplateSprite*>(game->ScoreDisplay),
+                                              static_cast<TemplateSprite*>(game->WordsDisplay)}) {
+            const RECT r = display->Rect;
+            int changed = 0;
+            for (LONG y = r.top; y < r.bottom; ++y) {
+                for (LONG x = r.left; x < r.right; ++x) {
+                    changed += before[y * 640 + x] != after[y * 640 + x] ? 1 : 0;
+                }
+            }
+            EXPECT_EQ(changed > 0, left || display == game->WordsDisplay) << Text(r) << (left ? " zap" : "");
+        }
+    }
+}
+
 TEST_F(PlayTest, ReachingTheTargetByAClickEndsTheGameInsideTheClickWithABonusForSpeed) {
     for (const auto& [end, wordsBefore, ends] :
          {std::array{2, 48, 0}, std::array{2, 49, 1}, std::array{3, 49, 0}}) {
