@@ -333,6 +333,17 @@ TEST_F(PlayTest, AZappedWordGrowsWholeAboutItsPlaceInsideTheFieldBeneathItsNeigh
         const auto after = Pixels(*game);
         EXPECT_EQ(Text(ink(after)), Text(RECT{640, 480, 0, 0})) << "nothing left where the word grew";
         EXPECT_TRUE(neighbourIntact(after));
+        // A word that reaches the end of its life unclassified leaves nothing behind either.
+        neighbour->Lifespan = 0;
+        Tick(*game);
+        const auto gone = Pixels(*game);
+        int remaining = 0;
+        for (LONG y = beside.top; y < beside.bottom; ++y) {
+            for (LONG x = beside.left; x < beside.right; ++x) {
+                remaining += gone[y * 640 + x] != back ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(remaining, 0) << "pixels left where the neighbour was";
     }
 }
 
