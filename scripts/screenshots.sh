@@ -8,7 +8,7 @@ cd "$top"
 
 bash scripts/install-deps.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target e2e_driver
+cmake --build --preset win64 --target lexiblast_remote
 
 build=$top/build/win64
 prefix=$build/wineprefix
@@ -20,7 +20,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
   set -e
   bash scripts/wine-prefix.sh setup "$1" >/dev/null
   cd "$2"
-  WINEPREFIX=$1 wine e2e_driver.exe shots "Z:${2//\//\\}\\lexiblast.exe" "Z:${3//\//\\}" || status=$?
+  WINEPREFIX=$1 wine lexiblast_remote.exe shots "Z:${2//\//\\}\\lexiblast.exe" "Z:${3//\//\\}" || status=$?
   bash "$4/scripts/wine-prefix.sh" cleanup "$1" >/dev/null
   exit ${status:-0}
 ' shots "$prefix" "$build" "$shots" "$top"

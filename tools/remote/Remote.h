@@ -74,3 +74,19 @@ void ClickAt(HWND window, int x, int y, bool right);
 
 std::vector<std::string> ReadLines(const std::string& path);
 std::string FolderOf(const std::string& path);
+
+// The settings of a short custom game that ends by its time limit: a word every half second, words
+// that fade away, mistakes that leave the field and cost no time, no speed changes that depend on
+// the player, pale yellow words on dark blue in a window of 640 x 480 at (30, 40).
+inline constexpr int kPreparedLeft = 30, kPreparedTop = 40;
+inline constexpr std::uint32_t kWordPixel = 0x00FFFF80; // the words' colour as a captured pixel
+std::vector<NamedValue> TimedGame(DWORD seconds, DWORD randomFonts);
+
+// Clicks words found by their colour, one every 0.4 s at most, until a dialog of the game opens
+// (returned) or the time runs out; every third click uses the RIGHT button. A patch just clicked is
+// left alone while it fades. The pace leaves some words unclicked.
+struct Clicks {
+    int Left = 0;
+    int Right = 0;
+};
+HWND PlayUntilDialog(Game& game, DWORD timeoutMs, Clicks& clicks);

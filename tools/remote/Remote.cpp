@@ -407,3 +407,73 @@ std::string FolderOf(const std::string& path) {
     const size_t slash = path.find_last_of("\\/");
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
 }
+
+std::vector<NamedValue> TimedGame(DWORD seconds, DWORD randomFonts) {
+    constexpr DWORD kPaleYellow = 0x0080FFFF, kDarkBlue = 0x00800000; // 0x00BBGGRR, as stored
+    return {{"ShowWelcomeDlg", 0},
+            {"Sound", 0},
+            {"RoundRobin", 0},
+            {"Left", kPreparedLeft},
+            {"Top", kPreparedTop},
+            {"Width", 640},
+            {"Height", 480},
+            {"MinMax", 0},
+            {"ForegroundColor", kPaleYellow},
+            {"BackgroundColor", kDarkBlue},
+            {"FontSize", 24},
+            {"ColorDepth", 32},
+            {"EndGameCondition", 1},
+            {"TimeLimit", seconds},
+            {"AddWordInterval", 5},
+            {"WordLifespan", 40},
+            {"FakeWordProbab", 50},
+            {"FadeWords", 1},
+            {"ExpireMistakes", 1},
+            {"PenalizeMistakes", 0},
+            {"HandicapSpeed", 0},
+            {"AddWordsFaster", 0},
+            {"PowerUps", 1},
+            {"AnimateWords", 0},
+            {"RandomFonts", randomFonts},
+            {"ScoreValidWords", 1},
+            {"ScoreBogusWords", 1},
+            {"GenerateWords", 1},
+            {"GenerateFakes", 7}};
+}
+
+HWND PlayUntilDialog(Game& game, DWORD timeoutMs, Clicks& clicks) {
+    struct Recent {
+        RECT Box;
+        DWORD At;
+    };
+    std::vector<Recent> recent;
+    const DWORD start = GetTickCount();
+    while (GetTickCount() - start < timeoutMs) {
+        if (HWND dialog = FindAnyDialog(game.Process.dwProcessId)) {
+            return dialog;
+        }
+        Capture field;
+        if (CaptureClient(game.Window, field)) {
+            const int strip = field.Height / 15 + 8; // the score, clock and count across the top
+            const DWORD now = GetTickCount();
+            std::erase_if(recent, [now](const Recent& r) { return now - r.At > 1500; });
+            for (const Blob& blob : FindColourBlobs(field, kWordPixel, strip)) {
+                const bool fresh = std::none_of(recent.begin(), recent.end(), [&](const Recent& r) {
+                    return blob.Aim.x >= r.Box.left - 4 && blob.Aim.x <= r.Box.right + 4 &&
+                           blob.Aim.y >= r.Box.top - 4 && blob.Aim.y <= r.Box.bottom + 4;
+                });
+                if (fresh) {
+                    const bool right = (clicks.Left + clicks.Right) % 3 == 1;
+                    ClickAt(game.Window, blob.Aim.x, blob.Aim.y, right);
+                    (right ? clicks.Right : clicks.Left) += 1;
+                    recent.push_back(Recent{blob.Box, now});
+                    break; // one click a round
+                }
+            }
+        }
+        if (WaitForSingleObject(game.Process.hProcess, 400) == WAIT_OBJECT_0) {
+            return nullptr;
+        }
+    }
+    return nullptr;
+}
