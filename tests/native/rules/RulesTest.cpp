@@ -8,13 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
-#include <ostream>
 #include <tuple>
-
-void PrintTo(const PlayerStatistics& s, std::ostream* out) {
-    *out << "{latest " << s.LatestScore << ", played " << s.GamesPlayed << ", won " << s.GamesWon
-         << ", average " << s.AverageScore << ", best " << s.BestScore << ", worst " << s.WorstScore << "}";
-}
 
 namespace {
 

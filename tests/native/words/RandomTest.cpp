@@ -30,7 +30,7 @@ TEST(RandomTest, FollowsTheRecurrenceFromTheSeed) {
     EXPECT_EQ((std::vector{RandomNext(), RandomNext(), RandomNext()}), (std::vector{35, 29739, 3374}));
 }
 
-TEST(RandomTest, ARangeOf26GivesItsLowEndOneOutputMore) {
+TEST(RandomTest, ARangeGivesItsLowEndOneOutputMoreAndTruncatesTowardZero) {
     auto counts = Shape(26, 0);
     EXPECT_EQ(counts.count(26), 0u);
     EXPECT_EQ(counts[0], 1262);
@@ -42,9 +42,7 @@ TEST(RandomTest, ARangeOf26GivesItsLowEndOneOutputMore) {
     EXPECT_EQ(RandomScale(17969, 93, 0), 50);
     EXPECT_EQ(Shape(0, 0), (std::map<std::int32_t, int>{{0, 32768}})); // an empty range: its low end
     EXPECT_EQ(Shape(5, 5), (std::map<std::int32_t, int>{{5, 32768}}));
-}
-
-TEST(RandomTest, ResultsAreTruncatedTowardZero) {
+    // Results are truncated toward zero.
     EXPECT_EQ(Shape(2, -2), (std::map<std::int32_t, int>{{-2, 2}, {-1, 8191}, {0, 16384}, {1, 8191}}));
     constexpr auto lowest = std::numeric_limits<std::int32_t>::min();
     constexpr auto highest = std::numeric_limits<std::int32_t>::max();
