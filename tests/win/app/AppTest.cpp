@@ -98,11 +98,8 @@ void Store(const char* path, const char* name, std::int32_t value) {
 std::string Stored(const char* path, const char* name) {
     char data[256] = "";
     DWORD type = 0, size = sizeof data;
-    if (RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_REG_DWORD | RRF_RT_REG_SZ, &type, data, &size) !=
-        0) {
-        return "";
-    }
     std::int32_t number = 0;
+    RegGetValueA(HKEY_CURRENT_USER, path, name, RRF_RT_REG_DWORD | RRF_RT_REG_SZ, &type, data, &size);
     std::memcpy(&number, data, sizeof number);
     return type == REG_DWORD ? std::to_string(number) : data;
 }
@@ -352,6 +349,34 @@ TEST_F(AppTest, AGameThatRunsOutOfTimeIsRecordedWonAndItsDialogPostsNewGame) {
     EXPECT_EQ(PostedCommand(), 32778);
 }
 
+TEST_F(AppTest, ClicksReachTheGameOnlyWhileItRunsAndAWonGameEntersTheHighScores) {
+    Store(kKey, "EndGameCondition", 2);
+    Store(kKey, "TargetCount", 1);
+    Store(kKey, "FakeWordProbab", 0);
+    Start();
+    for (int i = 0; i < 200 && Zap().FieldSprites.size() < 4; ++i) {
+        Tick();
+    }
+    ASSERT_EQ(Zap().FieldSprites.size(), 4u) << "a word after the three displays";
+    const RECT r = Zap().FieldSprites.back()->Rect;
+    const LPARAM middle = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    const auto click = [&] {
+        SendMessageA(window, WM_MOUSEMOVE, 0, middle);
+        SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+    };
+    SendMessageA(window, WM_KILLFOCUS, 0, 0);
+    click();
+    EXPECT_FALSE(app->GameEnded) << "a click on a paused game";
+    SendMessageA(window, WM_SETFOCUS, 0, 0);
+    Seen gameOver;
+    driver.Then(Press(IDOK, nullptr, 16385, "Ada")); // the first row
+    driver.Then(Press(IDCANCEL, &gameOver));         // "&Quit"
+    click();
+    EXPECT_EQ(gameOver.caption, "Game Over Statistics - Custom") << "after the entry";
+    EXPECT_EQ(Stored("Software\\Quillmoor\\Lexiblast\\Generic\\HighScores", "Name0"), "Ada");
+    EXPECT_EQ(PostedCommand(), 105);
+}
+
 // Logging off ends the session without closing the window; both save what closing saves.
 TEST_F(AppTest, ClosingOrLoggingOffMidGameRecordsItAbandonedAndSavesThePlacement) {
     for (const UINT message : {WM_ENDSESSION, WM_CLOSE}) {
@@ -400,36 +425,42 @@ TEST_F(AppTest, AFirstTourStartsAtStageOneAndGoesOnAcrossRestartsUntilCtrlNLeave
     Store(kKey, "ShowWelcomeDlg", 1);
     Store(kKey, "RoundRobinScore", 50);
     Store(kTour, "GamesPlayed", 5);
-    Seen introduction;
+    std::string introduction;
+    const auto introduce = [&](HWND dialog) {
+        SendMessageA(dialog, WM_COMMAND, IDCANCEL, 0); // the escape key leaves it open
+        introduction = Text(dialog) + ": " + Text(dialog, 1050) + ", " + Text(dialog, 1049);
+        Click(dialog, IDOK);
+    };
     driver.Then(Press(4)); // "Play &Tour"
-    driver.Then(Press(IDOK, &introduction));
+    driver.Then(introduce);
     Start();
-    EXPECT_EQ(introduction.caption, "Round Robin Tour");
+    EXPECT_EQ(introduction, "Round Robin Tour: Stage 1 - Find Fifty, 0");
     EXPECT_EQ(GameSettings.RoundRobinScore, 0) << "a fresh tour";
     EXPECT_EQ(Stored(kTour, "GamesPlayed"), "0") << "a fresh tour";
     EXPECT_EQ(Text(window), "Lexiblast - Round Robin Tour - Stage 1 - Find Fifty");
-    const std::int32_t scores[] = {120, -5, 300};
+    const std::int32_t scores[] = {120, -500, 300};
     for (int stage = 1; stage <= 3; ++stage) {
         EXPECT_EQ(Preferences.CurrentGame, stage);
         driver.Then(Press(IDOK)); // "&Next Game"
         FinishByNoRoom(scores[stage - 1]);
         EXPECT_EQ(PostedCommand(), 32795) << "stage " << stage;
         if (stage < 3) {
-            driver.Then(Press(IDOK)); // the next stage's introduction
+            driver.Then(introduce); // the next stage's
             Command(32795);
         }
     }
     EXPECT_EQ(driver.Pending(), 0u) << "no high-score list before stage 9";
+    EXPECT_EQ(introduction, "Round Robin Tour: Stage 3 - Hard to Find, -380") << "the sum so far";
 
     // Killed between two stages: the window never closes, yet the next run goes on with stage 4.
     EXPECT_EQ(Stored(kKey, "RoundRobin"), "1");
     EXPECT_EQ(Stored(kKey, "CurrentGame"), "3");
-    EXPECT_EQ(Stored(kKey, "RoundRobinScore"), "415");
+    EXPECT_EQ(Stored(kKey, "RoundRobinScore"), "-80");
     Store(kKey, "ShowWelcomeDlg", 0);
     driver.Then(Press(IDOK)); // stage 4's introduction
     Start();
     EXPECT_EQ(Preferences.CurrentGame, 4);
-    EXPECT_EQ(GameSettings.RoundRobinScore, 415);
+    EXPECT_EQ(GameSettings.RoundRobinScore, -80);
     EXPECT_EQ(Stored(kTour, "GamesPlayed"), "3") << "each stage counted once";
 
     driver.Then(Press(IDNO));
@@ -438,11 +469,10 @@ TEST_F(AppTest, AFirstTourStartsAtStageOneAndGoesOnAcrossRestartsUntilCtrlNLeave
 
     Zap().ScoreDisplay->Value = 25;
     SendMessageA(window, WM_CLOSE, 0, 0);
-    EXPECT_EQ(Stored(kKey, "RoundRobinScore"), "440") << "the abandoned stage counts";
-    driver.Then(Press(IDOK));
+    EXPECT_EQ(Stored(kKey, "RoundRobinScore"), "-55") << "the abandoned stage counts";
+    driver.Then(introduce);
     Start();
-    EXPECT_EQ(CurrentTitleId, 149u) << "stage 5";
-    EXPECT_EQ(GameSettings.RoundRobinScore, 440);
+    EXPECT_EQ(introduction, "Round Robin Tour: Stage 5 - Fake for Fifty, -55");
 
     driver.Then(Press(IDYES));
     TypeKey('N', true);

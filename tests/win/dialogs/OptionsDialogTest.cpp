@@ -1,6 +1,7 @@
 #include "dialogs/OptionsDialog.h"
 #include "DialogTest.h"
 
+#include <span>
 #include <tuple>
 
 namespace {
@@ -18,12 +19,25 @@ bool Enabled(HWND dialog, int id) {
 INT_PTR Options(const DialogAction& action) {
     return Drive([] { return ShowOptionsDialog(nullptr); }, {action});
 }
-// Each check box with its field, and the field's value after one click from the factory settings.
-const std::tuple<int, Field, std::int32_t> kBoxes[] = {
-    {1007, &S::ScoreValidWords, 0}, {1008, &S::ScoreBogusWords, 0}, {1005, &S::AddWordsFaster, 0},
-    {1046, &S::HandicapSpeed, 0},   {1047, &S::AdjustLifespan, 0},  {1054, &S::AnimateWords, 1},
-    {1055, &S::PowerUps, 0},        {1048, &S::FadeWords, 0},       {1045, &S::ExpireMistakes, 1},
-    {1056, &S::PenalizeMistakes, 0}};
+// Each control with its field, and the field's value after one click on it from kStart: the ten
+// check boxes first, then the radio buttons and the fake check boxes (each a bit of the factory 1).
+const std::tuple<int, Field, std::int32_t> kControls[] = {
+    {1007, &S::ScoreValidWords, 0},  {1008, &S::ScoreBogusWords, 0},  {1005, &S::AddWordsFaster, 0},
+    {1046, &S::HandicapSpeed, 0},    {1047, &S::AdjustLifespan, 0},   {1054, &S::AnimateWords, 1},
+    {1055, &S::PowerUps, 0},         {1048, &S::FadeWords, 0},        {1045, &S::ExpireMistakes, 1},
+    {1056, &S::PenalizeMistakes, 0}, {1014, &S::EndGameCondition, 1}, {1015, &S::EndGameCondition, 2},
+    {1016, &S::EndGameCondition, 4}, {1017, &S::EndGameCondition, 0}, {1022, &S::GenerateWords, 1},
+    {1024, &S::GenerateWords, 2},    {1023, &S::GenerateWords, 3},    {1019, &S::GenerateFakes, 0},
+    {1020, &S::GenerateFakes, 3},    {1021, &S::GenerateFakes, 5}};
+const auto kBoxes = std::span(kControls).first(10);
+// Every control enabled, and radio values that no button stands for.
+const S kStart = [] {
+    S start;
+    start.FadeWords = 1;
+    start.EndGameCondition = 3;
+    start.GenerateWords = 7;
+    return start;
+}();
 
 // Every opening shows the record as it is then; a value that no button stands for shows as "no room"
 // or "completely at random", and a time too long for milliseconds shows as the largest number.
@@ -61,24 +75,8 @@ TEST_F(OptionsDialog, EveryOpeningShowsTheRecordAsItIsAndOkWithoutAChangeIsCance
 }
 
 TEST_F(OptionsDialog, EachControlSetsItsFieldAndEnablesWhatApplies) {
-    // Radio buttons and the fake check boxes (each a bit of the factory 1).
-    const std::tuple<int, int, Field, std::int32_t> cases[] = {
-        {1014, 0, &S::EndGameCondition, 1}, {1015, 0, &S::EndGameCondition, 2},
-        {1016, 0, &S::EndGameCondition, 4}, {1017, 0, &S::EndGameCondition, 0},
-        {1022, 0, &S::GenerateWords, 1},    {1024, 0, &S::GenerateWords, 2},
-        {1023, 0, &S::GenerateWords, 3},    {1019, 0, &S::GenerateFakes, 0},
-        {1020, 1021, &S::GenerateFakes, 7}};
-    S start; // every control enabled, and radio values that no button stands for
-    start.FadeWords = 1;
-    start.EndGameCondition = 3;
-    start.GenerateWords = 7;
-    for (const auto& [id, also, field, after] : cases) {
-        GameSettings = start;
-        EXPECT_EQ(Options(Press({id, also, IDOK})), 1) << id;
-        EXPECT_EQ(GameSettings.*field, after) << id;
-    }
-    for (const auto& [id, field, after] : kBoxes) {
-        GameSettings = start;
+    for (const auto& [id, field, after] : kControls) {
+        GameSettings = kStart;
         EXPECT_EQ(Options(Press({id, IDOK})), 1) << id;
         EXPECT_EQ(GameSettings.*field, after) << id;
     }
