@@ -14,9 +14,6 @@
 
 #include <gtest/gtest.h>
 
-#include <deque>
-#include <functional>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -41,13 +38,11 @@ inline DialogAction Press(std::initializer_list<int> ids) {
         }
     };
 }
-inline std::string Caption(HWND window) {
+// The text of control id of a dialog, or with id 0 the caption of the window itself.
+inline std::string ItemText(HWND window, int id = 0) {
     char text[4096] = "";
-    GetWindowTextA(window, text, sizeof text);
+    GetWindowTextA(id == 0 ? window : GetDlgItem(window, id), text, sizeof text);
     return text;
-}
-inline std::string ItemText(HWND dialog, int id) {
-    return Caption(GetDlgItem(dialog, id));
 }
 
 // A game's host that ends nothing.

@@ -6,132 +6,97 @@
 #include <commdlg.h>
 
 #include <cstring>
-#include <tuple>
+#include <functional>
 
 namespace {
-
-using SettingsDialog = DialogTest;
 
 INT_PTR Settings(const DialogAction& action) {
     return Drive([] { return ShowSettingsDialog(nullptr); }, {action});
 }
 
-TEST_F(SettingsDialog, CheckBoxesShowAndToggleTheirFields) {
-    Preferences.Sound = 0;
-    Preferences.Music = 7;
-    GameSettings.RandomFonts = 5;
-    const auto toggle = [](HWND dialog) {
-        EXPECT_EQ(IsDlgButtonChecked(dialog, 1011), BST_CHECKED) << "welcome screen";
-        EXPECT_EQ(IsDlgButtonChecked(dialog, 1002), BST_UNCHECKED) << "sound";
-        EXPECT_EQ(IsDlgButtonChecked(dialog, 1003), BST_CHECKED) << "random fonts";
-        Press({1011, 1002, 1003, IDOK})(dialog);
-    };
-    EXPECT_EQ(Settings(toggle), 1);
-    EXPECT_EQ(Preferences.ShowWelcomeDlg, 0);
-    EXPECT_EQ(Preferences.Sound, 1);
-    EXPECT_EQ(GameSettings.RandomFonts, 0);
-    EXPECT_EQ(Preferences.Music, 7) << "carried";
-    EXPECT_EQ(Settings(Press({IDOK})), 2) << "OK without a change";
-    EXPECT_EQ(Settings(Press({1002, IDCANCEL})), 2);
-    EXPECT_EQ(Preferences.Sound, 1) << "cancelled";
-}
+// The choosers as a player answers them: confirmed or not, with the colour 1, 2, 3, and the face
+// Face at Height pixels. What they started from is kept, with the custom colours they saw.
+struct Chooser {
+    static inline BOOL confirmed = TRUE;
+    static inline const char* face = "Arial";
+    static inline LONG height = -32;
+    static inline int pixelsPerInch = 96;
+    static inline std::vector<COLORREF> started, custom;
+    static inline std::vector<LONG> heights;
 
-// What each colour chooser received; the first and the fourth are confirmed.
-std::vector<std::pair<CHOOSECOLORA, std::vector<COLORREF>>> ColourCalls;
-BOOL WINAPI SpyChooseColor(CHOOSECOLORA* chooser) {
-    ColourCalls.emplace_back(*chooser,
-                             std::vector<COLORREF>(chooser->lpCustColors, chooser->lpCustColors + 16));
-    const BYTE n = static_cast<BYTE>(ColourCalls.size());
-    chooser->lpCustColors[n] = RGB(9, 9, n); // a custom colour that the next chooser must see
-    chooser->rgbResult = RGB(1, 1, n);
-    return n == 1 || n == 4;
-}
-
-TEST_F(SettingsDialog, ColourChoosersStartFromTheFieldAndChangeItOnlyWhenConfirmed) {
-    const ImportHook<decltype(&SpyChooseColor)> hook("comdlg32.dll", "ChooseColorA", SpyChooseColor);
-    ASSERT_TRUE(hook.Installed());
-    ColourCalls.clear();
-    HWND shown = nullptr;
-    EXPECT_EQ(Settings([&shown](HWND dialog) { Press({1009, 1010, IDOK})(shown = dialog); }), 1);
-    EXPECT_EQ(Preferences.ForegroundColor, RGB(1, 1, 1)) << "text colour confirmed";
-    EXPECT_EQ(Preferences.BackgroundColor, RGB(0, 0, 128)) << "background colour cancelled";
-    EXPECT_EQ(Settings(Press({1009, 1010, IDOK})), 1);
-    EXPECT_EQ(Preferences.ForegroundColor, RGB(1, 1, 1)) << "text colour cancelled";
-    EXPECT_EQ(Preferences.BackgroundColor, RGB(1, 1, 4)) << "background colour confirmed";
-    ASSERT_EQ(ColourCalls.size(), 4u);
-    const CHOOSECOLORA& first = ColourCalls[0].first;
-    EXPECT_EQ(first.lStructSize, sizeof(CHOOSECOLORA));
-    EXPECT_EQ(first.hwndOwner, shown);
-    EXPECT_EQ(first.Flags, DWORD{CC_RGBINIT | CC_ANYCOLOR | CC_SOLIDCOLOR});
-    EXPECT_EQ(first.rgbResult, RGB(255, 255, 128)) << "text colour";
-    EXPECT_EQ(ColourCalls[1].first.rgbResult, RGB(0, 0, 128)) << "background colour";
-    EXPECT_EQ(ColourCalls[1].second[1], RGB(9, 9, 1)) << "the other chooser's custom colour";
-    EXPECT_EQ(ColourCalls[2].second[2], RGB(9, 9, 2)) << "kept to the next opening";
-}
-
-// The font chooser: what it received; given a face it answers that face, 40 pixels high, in the
-// colour 1, 2, 3. The screen reports PixelsPerInch.
-std::vector<std::pair<CHOOSEFONTA, LOGFONTA>> FontCalls;
-BOOL FontConfirmed = TRUE;
-const char* FontFace = nullptr;
-int PixelsPerInch = 96;
-decltype(&GetDeviceCaps) RealGetDeviceCaps = nullptr;
-
-BOOL WINAPI SpyChooseFont(CHOOSEFONTA* chooser) {
-    FontCalls.emplace_back(*chooser, *chooser->lpLogFont);
-    if (FontFace != nullptr) {
-        std::strcpy(chooser->lpLogFont->lfFaceName, FontFace);
-        chooser->lpLogFont->lfHeight = -40;
-        chooser->rgbColors = RGB(1, 2, 3);
+    static BOOL WINAPI Colour(CHOOSECOLORA* chooser) {
+        started.push_back(chooser->rgbResult);
+        custom.push_back(chooser->lpCustColors[0]);
+        chooser->lpCustColors[0] = RGB(9, 9, custom.size());
+        chooser->rgbResult = RGB(1, 2, 3);
+        return confirmed;
     }
-    return FontConfirmed;
-}
-int WINAPI SpyGetDeviceCaps(HDC dc, int index) {
-    return index == LOGPIXELSY ? PixelsPerInch : RealGetDeviceCaps(dc, index);
+    static BOOL WINAPI Font(CHOOSEFONTA* chooser) {
+        started.push_back(chooser->rgbColors);
+        heights.push_back(chooser->lpLogFont->lfHeight);
+        EXPECT_STREQ(chooser->lpLogFont->lfFaceName, Preferences.FontName) << "starts from the face";
+        std::strcpy(chooser->lpLogFont->lfFaceName, face);
+        chooser->lpLogFont->lfHeight = height;
+        return confirmed;
+    }
+    static int WINAPI DeviceCaps(HDC dc, int index) {
+        const auto real = reinterpret_cast<decltype(&GetDeviceCaps)>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("gdi32.dll"), "GetDeviceCaps")));
+        return index == LOGPIXELSY ? pixelsPerInch : real(dc, index);
+    }
+};
+
+class SettingsDialogs : public DialogTest {
+protected:
+    const ImportHook<decltype(&Chooser::Colour)> colour{"comdlg32.dll", "ChooseColorA", Chooser::Colour};
+    const ImportHook<decltype(&Chooser::Font)> font{"comdlg32.dll", "ChooseFontA", Chooser::Font};
+    const ImportHook<decltype(&Chooser::DeviceCaps)> caps{"gdi32.dll", "GetDeviceCaps", Chooser::DeviceCaps};
+};
+
+// OK compares field by field: any one change counts, and the change is stored; Cancel keeps nothing.
+TEST_F(SettingsDialogs, OkStoresAChangeOfAnyOneFieldAndOnlyThen) {
+    const std::tuple<int, const char*, LONG, std::function<bool()>> changes[] = {
+        {1002, "Arial", -32, [] { return Preferences.Sound == 0; }},
+        {1011, "Arial", -32, [] { return Preferences.ShowWelcomeDlg == 0; }},
+        {1003, "Arial", -32, [] { return GameSettings.RandomFonts == 1; }},
+        {1009, "Arial", -32, [] { return Preferences.ForegroundColor == RGB(1, 2, 3); }},
+        {1010, "Arial", -32, [] { return Preferences.BackgroundColor == RGB(1, 2, 3); }},
+        {1001, "Arial", -40, [] { return Preferences.FontSize == 30; }},
+        {1001, "ARIAL", -32, [] { return std::strcmp(Preferences.FontName, "ARIAL") == 0; }}};
+    const GdiCallCounts before = GdiCounts;
+    EXPECT_EQ(Settings(Press({1001, IDOK})), 2) << "the same face at the same size";
+    for (const auto& [id, face, height, changed] : changes) {
+        Preferences = PreferencesRecord{};
+        GameSettings = GameSettingsRecord{};
+        std::tie(Chooser::face, Chooser::height) = std::tuple(face, height);
+        EXPECT_EQ(Settings(Press({id, IDCANCEL})), 2) << id;
+        EXPECT_EQ(Settings(Press({id, IDOK})), 1) << id << " " << face << " " << height;
+        EXPECT_TRUE(changed()) << id << " " << face << " " << height;
+    }
+    EXPECT_EQ(GdiCounts.GetDC - before.GetDC, GdiCounts.ReleaseDC - before.ReleaseDC);
 }
 
-TEST_F(SettingsDialog, FontChooserStartsFromTheFaceAndSizeAndItsConfirmedChoiceIsKept) {
-    const ImportHook<decltype(&SpyChooseFont)> hook("comdlg32.dll", "ChooseFontA", SpyChooseFont);
-    const ImportHook<decltype(&SpyGetDeviceCaps)> caps("gdi32.dll", "GetDeviceCaps", SpyGetDeviceCaps);
-    ASSERT_TRUE(hook.Installed());
-    RealGetDeviceCaps = caps.Original();
-    FontCalls.clear();
-    FontFace = nullptr;
-    FontConfirmed = TRUE;
-    // Points, pixels per inch (0: none reported, taken as 96), and the height that goes out; a height
-    // confirmed unchanged comes back as the same size, rounded both ways.
+TEST_F(SettingsDialogs, ChoosersStartFromTheFieldAndChangeItOnlyWhenConfirmed) {
+    Chooser::confirmed = FALSE;
+    Chooser::started.clear();
+    EXPECT_EQ(Settings(Press({1009, 1010, 1001, IDOK})), 2);
+    EXPECT_EQ(Chooser::started,
+              (std::vector<COLORREF>{RGB(255, 255, 128), RGB(0, 0, 128), RGB(255, 255, 128)}));
+    EXPECT_EQ(Chooser::custom.back(), RGB(9, 9, Chooser::custom.size() - 1)) << "custom colours kept";
+    Chooser::confirmed = TRUE;
+    Chooser::face = "Arial";
+    // Points and pixels per inch (0: none reported, taken as 96), and the height that goes out; a
+    // height confirmed unchanged comes back as the same size, rounded both ways.
     const std::tuple<std::int32_t, int, LONG> cases[] = {
         {12, 96, -16}, {11, 96, -15}, {10, 96, -13}, {12, 120, -20}, {12, 0, -16}};
     for (const auto& [points, pixelsPerInch, height] : cases) {
         Preferences.FontSize = points;
-        PixelsPerInch = pixelsPerInch;
+        Chooser::pixelsPerInch = pixelsPerInch;
+        Chooser::height = height;
         EXPECT_EQ(Settings(Press({1001, IDOK})), 2) << points << " points at " << pixelsPerInch;
-        EXPECT_EQ(FontCalls.back().second.lfHeight, height) << points << " points at " << pixelsPerInch;
+        EXPECT_EQ(Chooser::heights.back(), height) << points << " points at " << pixelsPerInch;
     }
-    const auto& [chooser, font] = FontCalls.front();
-    EXPECT_STREQ(font.lfFaceName, "Arial");
-    EXPECT_EQ(font.lfCharSet, ANSI_CHARSET);
-    EXPECT_EQ(font.lfWeight, 0);
-    EXPECT_EQ(chooser.lStructSize, sizeof(CHOOSEFONTA));
-    EXPECT_EQ(chooser.Flags, DWORD{CF_SCREENFONTS | CF_INITTOLOGFONTSTRUCT | CF_EFFECTS});
-    EXPECT_EQ(chooser.rgbColors, RGB(255, 255, 128));
-    EXPECT_NE(chooser.hwndOwner, nullptr);
-    // The chooser answers Tahoma at 40 pixels (30 points at 96 per inch) in the colour 1, 2, 3.
-    PixelsPerInch = 96;
-    FontFace = "Tahoma";
-    for (BOOL confirmed : {FALSE, TRUE}) {
-        FontConfirmed = confirmed;
-        const GdiCallCounts before = GdiCounts;
-        EXPECT_EQ(Settings(Press({1001, IDOK})), confirmed ? 1 : 2);
-        EXPECT_EQ(GdiCounts.GetDC - before.GetDC, 1u) << "confirmed " << confirmed;
-        EXPECT_EQ(GdiCounts.ReleaseDC - before.ReleaseDC, 1u) << "confirmed " << confirmed;
-    }
-    EXPECT_EQ(Preferences.FontSize, 30);
-    EXPECT_STREQ(Preferences.FontName, "Tahoma");
-    EXPECT_EQ(Preferences.ForegroundColor, RGB(1, 2, 3));
-    FontFace = "TAHOMA";
-    EXPECT_EQ(Settings(Press({1001, IDOK})), 1) << "only the letter case differs";
-    EXPECT_STREQ(Preferences.FontName, "TAHOMA");
+    Chooser::pixelsPerInch = 96;
 }
 
 } // namespace
