@@ -148,39 +148,6 @@ TEST_F(PowerUpTest, ScoringPowerUpsClassifyEveryLiveWordOfTheirKindUntilTheTarge
     }
 }
 
-TEST_F(PowerUpTest, PauseHoldsTheFieldForAHundredAndFiftyTimerMessagesAndRefusesClicks) {
-    auto game = StartQuiet();
-    WordSprite* word = Put(*game, "house");
-    WordSprite* pause = PowerUp(*game, "<pause-15-secs>");
-    game->TicksSinceWordAdded = 1000; // a word is overdue and the no-room limit long past
-    game->NextWordTicks = 0;
-    game->ClockDisplay->Value = 77;
-    word->Lifespan = 300;
-    EXPECT_EQ(Click(*game, *pause, true), 1);
-    gWaves.clear();
-    const std::string before = Tally(*game);
-    for (int i = 1; i <= 10; ++i) { // either clock counts a tick off the pause
-        EXPECT_EQ(game->OnTimer(window, i % 2 != 0 ? 202 : 205), 0) << "message " << i;
-    }
-    EXPECT_STREQ(pause->Text.Chars, "<pause-14-secs>") << "140 ticks left";
-    Tick(*game);
-    EXPECT_STREQ(pause->Text.Chars, "<pause-13-secs>") << "139 ticks left";
-    EXPECT_EQ(Click(*game, *word, true), 0);
-    EXPECT_EQ(Click(*game, *word, false), 0);
-    EXPECT_EQ(gWaves, (std::vector<int>{245, 245}));
-    gWaves.clear();
-    Tick(*game, 138);
-    EXPECT_EQ(Tally(*game), before) << "nothing ages, no word comes, no room is not judged";
-    EXPECT_EQ(word->Lifespan, 300);
-    Tick(*game);
-    EXPECT_EQ(pause->State, SpriteHidden);
-    EXPECT_EQ(game->ElapsedSeconds, 0);
-    EXPECT_TRUE(host.endReasons.empty());
-    Tick(*game);
-    EXPECT_EQ(game->ClockDisplay->Value, 78);
-    EXPECT_EQ(FieldWords(*game).size(), 3u) << "the overdue word comes";
-}
-
 TEST_F(PowerUpTest, MysteryWordNeverClearsTheScreen) {
     auto game = StartQuiet();
     game->PowerUps = 0; // only the mystery words placed here

@@ -235,11 +235,6 @@ TEST_P(HostileSettingsTest, AGameRunsWithClicksAndAResize) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Records, HostileSettingsTest, ::testing::ValuesIn(kHostile),
-                         [](const ::testing::TestParamInfo<Hostile>& row) {
-                             const std::int64_t value = row.param.value;
-                             return row.param.name + std::string(value < 0 ? "Minus" : "") +
-                                    std::to_string(value < 0 ? -value : value);
-                         });
+INSTANTIATE_TEST_SUITE_P(Records, HostileSettingsTest, ::testing::ValuesIn(kHostile));
 
 } // namespace
