@@ -64,6 +64,11 @@ TEST(DiagnosticsTest, TheBannerOpensTheDebugOutputAndHardwareExceptionsAreReport
 }
 
 TEST_F(DrawingTest, TheBitmapIsMadeAtTheFirstPassAndReplacedOnlyByAResizeToAnotherSize) {
+    RECT nowhere{0, 0, 100, 20}; // nothing is drawn and no font made before there is a bitmap
+    EXPECT_EQ(buffer->DrawString("word", nowhere, kWhite, kBlack, nullptr, 0) +
+                  buffer->TextWidth("word", nullptr),
+              0);
+    EXPECT_EQ(buffer->MakeFont(12, "Arial", 0, 0), nullptr);
     const std::uint32_t made = GdiCounts.CreateCompatibleBitmap;
     buffer->BeginDraw(window, nullptr);
     buffer->EndDraw(nullptr);
@@ -118,24 +123,6 @@ TEST_F(DrawingTest, APassCopiesOnlyItsDirtyBoxAndLeavesTheCallersContextAlone) {
     EXPECT_EQ(GetPixel(target->MemoryDC, 0, 0), kBlue);
     EXPECT_EQ(CountPixels(target->MemoryDC, RECT{10, 10, 20, 20}, Not(kRed)), 0);
     EXPECT_EQ(CountPixels(target->MemoryDC, RECT{1, 1, 30, 30}, Not(kGreen)), 100);
-}
-
-TEST_F(DrawingTest, TextIsDrawnInTheGivenFontAndColoursAndTheContextIsRestored) {
-    RECT box{40, 40, 280, 120}, wide{10, 150, 300, 150}, narrow{10, 150, 60, 150};
-    EXPECT_EQ(buffer->DrawString("word", box, kWhite, kBlack, nullptr, 0), 0); // no bitmap yet
-    EXPECT_EQ(buffer->MakeFont(12, "Arial", 0, 0), nullptr);
-    buffer->TextColour = kRed;
-    buffer->Resize(window, kClientWidth, kClientHeight);
-    const GdiObject<HFONT> font(buffer->MakeFont(18, "Arial", FontBold, FF_SWISS));
-    const HGDIOBJ fontBefore = GetCurrentObject(buffer->MemoryDC, OBJ_FONT);
-    buffer->DrawString("Lexiblast", box, kWhite, kGreen, font.Get(), 0x25);
-    EXPECT_GT(CountPixels(buffer->MemoryDC, box, Is(kWhite)), 50);
-    EXPECT_EQ(CountPixels(buffer->MemoryDC, box, Is(kGreen)), 0); // a transparent background
-    EXPECT_EQ(GetCurrentObject(buffer->MemoryDC, OBJ_FONT), fontBefore);
-    EXPECT_EQ(GetTextColor(buffer->MemoryDC), kRed);
-    EXPECT_EQ(GetBkMode(buffer->MemoryDC), OPAQUE);
-    const int line = buffer->MeasureText("zap", wide, font.Get());
-    EXPECT_GE(buffer->MeasureText("zap the words", narrow, font.Get()), 2 * line); // wrapped at blanks
 }
 
 } // namespace
