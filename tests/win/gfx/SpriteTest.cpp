@@ -6,6 +6,8 @@
 #include "words/Random.h"
 
 #include <algorithm>
+#include <cstring>
+#include <new>
 #include <vector>
 
 namespace {
@@ -145,7 +147,10 @@ TEST_F(SpriteTest, AWordDrawsItsTextAndItsMarksInsideItsBoxOnly) {
 }
 
 TEST_F(SpriteTest, DisplaysShowTheirValueDeadBoxesAreHatchedAndNeitherExpiresAndWordsShareFonts) {
-    CounterSprite score(kWhite);
+    // The counter is made over memory full of x, which a template without its end would show.
+    alignas(CounterSprite) unsigned char memory[sizeof(CounterSprite)];
+    std::memset(memory, 'x', sizeof memory);
+    CounterSprite& score = *new (memory) CounterSprite(kWhite);
     ClockSprite clock(kWhite);
     DeadRectSprite dead(kWhite);
     score.Value = -36;
@@ -178,6 +183,8 @@ TEST_F(SpriteTest, DisplaysShowTheirValueDeadBoxesAreHatchedAndNeitherExpiresAnd
     EXPECT_EQ(SharedFonts.Shares(shared), 1);
     clock.DropFont();
     EXPECT_EQ(GetObjectType(shared), 0u);
+    EXPECT_EQ(SharedFonts.Shares(shared), 0);
+    score.~CounterSprite();
 }
 
 } // namespace
