@@ -14,16 +14,11 @@
 #include <memory>
 #include <string>
 
-// The client size of the test window.
 inline constexpr int kClientWidth = 320;
 inline constexpr int kClientHeight = 240;
 inline constexpr RECT kClient{0, 0, kClientWidth, kClientHeight};
-
-inline constexpr COLORREF kBlack = RGB(0, 0, 0);
-inline constexpr COLORREF kWhite = RGB(255, 255, 255);
-inline constexpr COLORREF kRed = RGB(255, 0, 0);
-inline constexpr COLORREF kGreen = RGB(0, 255, 0);
-inline constexpr COLORREF kBlue = RGB(0, 0, 255);
+inline constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255), kRed = RGB(255, 0, 0),
+                          kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
 
 // A test with a real window of a known client size; afterwards every counted graphics object is freed.
 class WindowTest : public ::testing::Test {
@@ -103,7 +98,6 @@ Info Described(HGDIOBJ object) {
     GetObjectA(object, sizeof info, &info);
     return info;
 }
-// printf into a string, for readable expectations on what a call received.
 __attribute__((format(__MINGW_PRINTF_FORMAT, 1, 2))) inline std::string Format(const char* format, ...) {
     char line[256];
     va_list values;

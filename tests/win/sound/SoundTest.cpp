@@ -4,90 +4,68 @@
 
 #include <windows.h>
 
+#include <mmsystem.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
+#include <cstring>
 #include <vector>
 
 namespace {
 
-// A little-endian number of one to four bytes.
-std::uint32_t Little(const unsigned char* p, int bytes) {
-    return bytes == 0 ? 0 : p[0] | (Little(p + 1, bytes - 1) << 8);
-}
-
+// Each effect is a canonical mono PCM wave (RIFF, WAVE, a 16-byte "fmt " chunk, then the samples)
+// of its rate and sample size, and about its length in seconds.
 TEST(SoundTest, EachEffectIsAShortMonoPcmWaveOfItsFormat) {
-    struct Expected {
-        int Id;
-        std::uint32_t Rate, Bits;
-        double Seconds;
-    };
-    for (const Expected& e : {Expected{236, 22050, 16, 0.07}, Expected{239, 22050, 16, 0.13},
-                              Expected{245, 11025, 8, 0.16}, Expected{238, 11025, 8, 2.9}}) {
-        const HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(e.Id), "WAVE");
-        ASSERT_NE(found, nullptr) << e.Id;
-        const auto* wave = static_cast<const unsigned char*>(LockResource(LoadResource(nullptr, found)));
-        // A canonical header: RIFF, WAVE, a 16-byte "fmt " chunk, then the samples.
-        ASSERT_GE(SizeofResource(nullptr, found), 44u);
-        const std::string tags(reinterpret_cast<const char*>(wave), 40);
-        ASSERT_EQ(tags.substr(0, 4) + tags.substr(8, 8) + tags.substr(36), "RIFFWAVEfmt data") << e.Id;
-        const std::uint32_t dataSize = Little(wave + 40, 4);
-        ASSERT_LE(dataSize + 44, SizeofResource(nullptr, found));
-        EXPECT_EQ(Little(wave + 20, 2), 1u) << e.Id; // PCM
-        EXPECT_EQ(Little(wave + 22, 2), 1u) << e.Id; // mono
-        EXPECT_EQ(Little(wave + 24, 4), e.Rate) << e.Id;
-        EXPECT_EQ(Little(wave + 34, 2), e.Bits) << e.Id;
-        EXPECT_NEAR(static_cast<double>(dataSize / (e.Bits / 8)) / e.Rate, e.Seconds, e.Seconds * 0.1)
-            << e.Id;
+    struct {
+        std::uint16_t Tag, Channels;
+        std::uint32_t Rate, BytesPerSecond;
+        std::uint16_t Align, Bits;
+        char Data[4];
+        std::uint32_t DataSize;
+    } wave{};
+    static_assert(sizeof wave == 24);
+    for (const auto& [id, rate, bits, seconds] :
+         {std::tuple{236, 22050u, 16, 0.07}, std::tuple{239, 22050u, 16, 0.13},
+          std::tuple{245, 11025u, 8, 0.16}, std::tuple{238, 11025u, 8, 2.9}}) {
+        const HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), "WAVE");
+        ASSERT_NE(found, nullptr) << id;
+        const auto* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
+        ASSERT_EQ(std::string(bytes, 4) + std::string(bytes + 8, 12),
+                  std::string("RIFFWAVEfmt \x10\0\0\0", 16))
+            << id;
+        std::memcpy(&wave, bytes + 20, sizeof wave);
+        EXPECT_EQ(std::string(wave.Data, 4), "data") << id;
+        EXPECT_LE(wave.DataSize + 44, SizeofResource(nullptr, found)) << id;
+        EXPECT_EQ(wave.Tag * 10 + wave.Channels, 11) << id; // PCM, mono
+        EXPECT_EQ(wave.Rate, rate) << id;
+        EXPECT_EQ(wave.Bits, bits) << id;
+        EXPECT_NEAR(wave.DataSize * 8.0 / bits / rate, seconds, seconds * 0.1) << id;
     }
 }
 
-// Every request reaches the platform's wave player, where it is seen with its arguments.
-class SoundEffectTest : public ::testing::Test {
-protected:
-    struct Call {
-        LPCSTR Name;
-        HMODULE Module;
-        DWORD Flags;
-    };
-    static inline std::vector<Call> Calls;
-    static BOOL WINAPI Spy(LPCSTR name, HMODULE module, DWORD flags) {
-        Calls.push_back({name, module, flags});
-        return TRUE;
-    }
-    void SetUp() override { ASSERT_TRUE(hook.Installed()); }
-    void TearDown() override {
-        Preferences.Sound = 1;
-        Calls.clear();
-    }
-
-    ImportHook<decltype(&Spy)> hook{"winmm.dll", "PlaySoundA", Spy};
-};
-
-// The wave is a resource by number, played in the background, with no system sound in its place
-// and no wait for a busy device: SND_RESOURCE (0x40004), SND_ASYNC (1), SND_NODEFAULT (2) and
-// SND_NOWAIT (0x2000), nothing else.
-TEST_F(SoundEffectTest, AWaveIsAskedForAsynchronouslyWithoutDefaultOrWait) {
-    const HMODULE module = GetModuleHandleA("kernel32.dll");
-    PlayWave(238, module);
-    ASSERT_EQ(Calls.size(), 1u);
-    EXPECT_EQ(Calls[0].Name, MAKEINTRESOURCEA(238));
-    EXPECT_EQ(Calls[0].Module, module);
-    EXPECT_EQ(Calls[0].Flags, 0x00042007u);
+std::vector<std::uint64_t> gPlayed; // id, module and flags of each request, packed
+BOOL WINAPI SpyPlaySound(LPCSTR name, HMODULE module, DWORD flags) {
+    gPlayed.insert(gPlayed.end(),
+                   {reinterpret_cast<std::uintptr_t>(name), reinterpret_cast<std::uintptr_t>(module), flags});
+    return TRUE;
 }
 
-TEST_F(SoundEffectTest, EffectsPlayFromTheProgramsOwnModuleOnlyWhileSoundIsOn) {
+// The wave is a resource of the program's own module, played in the background, with no system
+// sound in its place and no wait for a busy device; nothing while sound is off.
+TEST(SoundTest, EffectsPlayFromTheProgramInTheBackgroundOnlyWhileSoundIsOn) {
+    const ImportHook<decltype(&SpyPlaySound)> hook("winmm.dll", "PlaySoundA", SpyPlaySound);
+    ASSERT_TRUE(hook.Installed());
     Preferences.Sound = 0;
     for (const int id : {236, 238, 239, 245}) {
         PlaySoundEffect(id);
     }
-    EXPECT_EQ(Calls.size(), 0u);
     Preferences.Sound = 2; // any value but 0 is on
     PlaySoundEffect(239);
-    ASSERT_EQ(Calls.size(), 1u);
-    EXPECT_EQ(Calls[0].Name, MAKEINTRESOURCEA(239));
-    EXPECT_EQ(Calls[0].Module, GetModuleHandleA(nullptr));
+    Preferences.Sound = 1;
+    const DWORD flags = SND_RESOURCE | SND_ASYNC | SND_NODEFAULT | SND_NOWAIT;
+    EXPECT_EQ(gPlayed, (std::vector<std::uint64_t>{
+                           239, reinterpret_cast<std::uintptr_t>(GetModuleHandleA(nullptr)), flags}));
 }
 
 } // namespace
