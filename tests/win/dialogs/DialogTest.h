@@ -19,8 +19,7 @@
 
 using DialogAction = DialogDriver::Action;
 
-// Opens a dialog with open(), answers it and the dialogs it opens with the actions in order, and
-// returns its result.
+// Opens a dialog with open(), answers it and the dialogs it opens in order, and returns its result.
 template <typename Open>
 INT_PTR Drive(Open open, std::initializer_list<DialogAction> actions) {
     DialogDriver driver;
@@ -38,18 +37,6 @@ inline DialogAction Press(std::initializer_list<int> ids) {
         }
     };
 }
-// The text of control id of a dialog, or with id 0 the caption of the window itself.
-inline std::string ItemText(HWND window, int id = 0) {
-    char text[4096] = "";
-    GetWindowTextA(id == 0 ? window : GetDlgItem(window, id), text, sizeof text);
-    return text;
-}
-
-// A game's host that ends nothing.
-struct QuietHost : GameHost {
-    void EndGame(HWND, int) override {}
-    void SetCurrentTitleId(unsigned) override {}
-};
 
 class DialogTest : public ::testing::Test {
 protected:

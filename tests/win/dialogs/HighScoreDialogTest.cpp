@@ -33,14 +33,14 @@ protected:
     // Reads the dialog, types name into the entry row (when there is one) and presses button.
     DialogAction Read(int button, const char* name = "") {
         return [this, button, name](HWND dialog) {
-            caption = ItemText(dialog);
+            caption = Text(dialog);
             names.clear();
             scores.clear();
             entryRow = -1;
             for (int row = 0; row < 10; ++row) {
                 const HWND edit = GetDlgItem(dialog, 16385 + row);
-                names.push_back(ItemText(dialog, 16385 + row));
-                scores.push_back(ItemText(dialog, 16395 + row));
+                names.push_back(Text(dialog, 16385 + row));
+                scores.push_back(Text(dialog, 16395 + row));
                 if ((GetWindowLongA(edit, GWL_STYLE) & ES_READONLY) == 0) {
                     EXPECT_EQ(entryRow, -1) << "a second writable row " << row;
                     EXPECT_EQ(GetFocus(), edit) << "row " << row;
@@ -94,7 +94,7 @@ TEST_F(HighScoreDialog, ViewModeShowsTheDefaultsOrTheStoredListAsItCan) {
         GameSettings.RoundRobin = roundRobin;
         std::string heading;
         const auto read = [&](HWND dialog) {
-            heading = ItemText(dialog, 1060);
+            heading = Text(dialog, 1060);
             Read(roundRobin != 0 ? 2 : 1)(dialog);
         };
         EXPECT_EQ(Drive([] { return ShowHighScoreList(nullptr); }, {read}), roundRobin != 0 ? 2 : 1);

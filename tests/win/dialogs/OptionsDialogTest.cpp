@@ -39,8 +39,10 @@ const S kStart = [] {
     return start;
 }();
 
-// Every opening shows the record as it is then; a value that no button stands for shows as "no room"
-// or "completely at random", and a time too long for milliseconds shows as the largest number.
+// Every opening shows the record as it is then: each control's check in the order of kControls, the
+// interval and duration, and whether the time limit, target and penalty are enabled. A value that no
+// button stands for shows as "no room" or "completely at random", a time too long for milliseconds as
+// the largest number.
 TEST_F(OptionsDialog, EveryOpeningShowsTheRecordAsItIsAndOkWithoutAChangeIsCancel) {
     for (const std::int32_t on : {1, 0}) {
         for (const auto& [id, field, after] : kBoxes) {
@@ -52,24 +54,21 @@ TEST_F(OptionsDialog, EveryOpeningShowsTheRecordAsItIsAndOkWithoutAChangeIsCance
         GameSettings.AddWordInterval = on != 0 ? 7 : 20;
         GameSettings.WordLifespan = on != 0 ? 21474837 : 5;
         const S before = GameSettings;
-        EXPECT_EQ(Options([on](HWND dialog) {
-                      for (const auto& [id, field, after] : kBoxes) {
-                          EXPECT_EQ(Checked(dialog, id), on != 0) << id;
+        std::string shown;
+        EXPECT_EQ(Options([&](HWND dialog) {
+                      for (const auto& [id, field, after] : kControls) {
+                          shown += Checked(dialog, id) ? '1' : '0';
                       }
-                      for (const auto& [id, shown] : {std::pair{1019, on}, {1020, 1 - on}, {1021, on}}) {
-                          EXPECT_EQ(Checked(dialog, id), shown != 0) << id;
-                      }
-                      EXPECT_TRUE(Checked(dialog, on != 0 ? 1016 : 1017)) << on;
-                      EXPECT_TRUE(Checked(dialog, on != 0 ? 1022 : 1023)) << on;
-                      EXPECT_EQ(ItemText(dialog, 1031), on != 0 ? "700" : "2000");
-                      EXPECT_EQ(ItemText(dialog, 1034), on != 0 ? "2147483647" : "500");
+                      shown += " " + Text(dialog, 1031) + " " + Text(dialog, 1034) + " ";
                       for (const int id : {1036, 1037, 1056}) {
-                          EXPECT_EQ(Enabled(dialog, id), on != 0) << id << " with both end bits or none";
+                          shown += Enabled(dialog, id) ? '1' : '0';
                       }
                       Click(dialog, IDOK);
                   }),
                   2)
             << on;
+        EXPECT_EQ(shown,
+                  on != 0 ? "11111111110010100101 700 2147483647 111" : "00000000000001001010 2000 500 000");
         EXPECT_EQ(GameSettings, before) << on;
     }
 }

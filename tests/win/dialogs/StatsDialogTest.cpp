@@ -5,6 +5,14 @@
 namespace {
 
 constexpr char kGenericKey[] = "Software\\Quillmoor\\Lexiblast\\Generic";
+// The stored numbers below as shown: latest, average, best, worst, played, won and lost.
+const std::string kShown = "120, 77, 121, -7, 3, 2 (67%), 1 (33%)";
+
+// A game's host that ends nothing.
+struct QuietHost : GameHost {
+    void EndGame(HWND, int) override {}
+    void SetCurrentTitleId(unsigned) override {}
+};
 
 class StatsDialog : public DialogTest {
 protected:
@@ -25,37 +33,39 @@ protected:
     INT_PTR GameOver(std::initializer_list<DialogAction> actions) {
         return Drive([this] { return ShowGameOverStatistics(nullptr, &game); }, actions);
     }
-    static std::string Item(HWND dialog, int id, int index) {
-        char text[256] = "(none)";
-        SendDlgItemMessageA(dialog, id, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text));
-        return text;
+    static std::string Numbers(HWND dialog) {
+        std::string shown;
+        for (const int id : {1015, 1016, 1017, 1018, 1021, 1023, 1022}) {
+            shown += Text(dialog, id) + (id == 1022 ? "" : ", ");
+        }
+        return shown;
     }
 };
 
 // Each of the game's six lists stands in its own column, left to right as Words Zapped, Eliminated,
 // Ignored, Fakes Zapped, Eliminated, Ignored, sorted, with its count.
 TEST_F(StatsDialog, GameOverListsEachWordListSortedInItsColumnWithItsCount) {
-    const std::pair<StringList CZapGame::*, int> columns[] = {
-        {&CZapGame::WordsZapped, 1040}, {&CZapGame::WordsEliminated, 1041}, {&CZapGame::WordsIgnored, 1050},
-        {&CZapGame::FakesZapped, 1058}, {&CZapGame::FakesEliminated, 1043}, {&CZapGame::FakesIgnored, 1048}};
-    const int counts[] = {1044, 1045, 1051, 1059, 1047, 1049};
-    for (const auto& [list, box] : columns) {
+    const std::tuple<StringList CZapGame::*, int, int> columns[] = {
+        {&CZapGame::WordsZapped, 1040, 1044},     {&CZapGame::WordsEliminated, 1041, 1045},
+        {&CZapGame::WordsIgnored, 1050, 1051},    {&CZapGame::FakesZapped, 1058, 1059},
+        {&CZapGame::FakesEliminated, 1043, 1047}, {&CZapGame::FakesIgnored, 1048, 1049}};
+    for (const auto& [list, box, count] : columns) {
         (game.*list).Append((std::to_string(box) + " b").c_str());
         (game.*list).Append((std::to_string(box) + " a").c_str());
     }
     CurrentTitleId = 145;
     const auto check = [&](HWND dialog) {
-        EXPECT_EQ(ItemText(dialog), "Game Over Statistics - Stage 1 - Find Fifty");
+        EXPECT_EQ(Text(dialog), "Game Over Statistics - Stage 1 - Find Fifty");
         LONG left = -100000;
-        for (int i = 0; i < 6; ++i) {
-            const int box = columns[i].second;
-            EXPECT_EQ(Item(dialog, box, 0), std::to_string(box) + " a");
-            EXPECT_EQ(Item(dialog, box, 1), std::to_string(box) + " b");
-            EXPECT_EQ(ItemText(dialog, counts[i]), "2") << box;
+        for (const auto& [list, box, count] : columns) {
+            char first[64] = "", second[64] = "";
+            SendDlgItemMessageA(dialog, box, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(first));
+            SendDlgItemMessageA(dialog, box, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(second));
+            EXPECT_EQ(std::string(first) + ", " + second + ": " + Text(dialog, count),
+                      std::to_string(box) + " a, " + std::to_string(box) + " b: 2");
             RECT place{};
             GetWindowRect(GetDlgItem(dialog, box), &place);
-            EXPECT_GT(place.left, left) << box << " stands right of the column before it";
-            left = place.left;
+            EXPECT_GT(place.left, std::exchange(left, place.left)) << box << " right of the column before";
         }
         Click(dialog, 2);
     };
@@ -65,18 +75,17 @@ TEST_F(StatsDialog, GameOverListsEachWordListSortedInItsColumnWithItsCount) {
 
 TEST_F(StatsDialog, ResetAsksAndOnlyYesZeroesTheStoredNumbersButTheLatestScore) {
     for (const int answer : {IDNO, IDYES}) {
-        const bool yes = answer == IDYES;
         HWND dialog = nullptr;
         const auto reset = [&](HWND opened) {
             Click(dialog = opened, 1013);
-            EXPECT_EQ(ItemText(opened, 1015), "120") << answer;
-            EXPECT_EQ(ItemText(opened, 1016), yes ? "0" : "77") << answer;
-            EXPECT_EQ(ItemText(opened, 1021), yes ? "0" : "3") << answer;
+            EXPECT_EQ(Text(opened, 1015) + ", " + Text(opened, 1016) + ", " + Text(opened, 1021),
+                      answer == IDYES ? "120, 0, 0" : "120, 77, 3")
+                << "latest, average, played";
             Click(opened, 1);
         };
         const auto box = [&](HWND opened) {
-            EXPECT_EQ(ItemText(opened, 0xFFFF).substr(0, 39), "This action will erase your average sco");
-            EXPECT_EQ(ItemText(opened), "Reset Scores");
+            EXPECT_EQ(Text(opened) + ": " + Text(opened, 0xFFFF).substr(0, 39),
+                      "Reset Scores: This action will erase your average sco");
             EXPECT_EQ(GetWindow(opened, GW_OWNER), dialog);
             SendMessageA(opened, WM_COMMAND, answer, 0);
         };
@@ -85,22 +94,19 @@ TEST_F(StatsDialog, ResetAsksAndOnlyYesZeroesTheStoredNumbersButTheLatestScore) 
         DWORD size = sizeof played;
         RegGetValueA(HKEY_CURRENT_USER, kGenericKey, "GamesPlayed", RRF_RT_REG_DWORD, nullptr, &played,
                      &size);
-        EXPECT_EQ(played, yes ? 0 : 3) << answer;
+        EXPECT_EQ(played, answer == IDYES ? 0 : 3) << answer;
     }
 }
 
+// Before the first game nothing was played, won or lost, and there is no best or worst score.
 TEST_F(StatsDialog, GameStatisticsShowsTheStoredNumbersOrNoneBeforeTheFirstGameAndInTheTourEndsWithFour) {
     CurrentTitleId = 453;
-    const int fields[] = {1015, 1016, 1017, 1018, 1021, 1023, 1022};
-    const char* shown[] = {"120", "77", "121", "-7", "3", "2 (67%)", "1 (33%)"};
     for (const int tour : {0, 1}) {
         GameSettings.RoundRobin = tour;
         for (const bool over : {false, true}) {
             const auto read = [&](HWND dialog) {
-                EXPECT_EQ(ItemText(dialog, 1), tour != 0 ? "&Next Game" : over ? "&New Game" : "OK") << over;
-                for (int i = 0; i < 7 && !over; ++i) {
-                    EXPECT_EQ(ItemText(dialog, fields[i]), shown[i]) << "control " << fields[i];
-                }
+                EXPECT_EQ(Text(dialog, 1), tour != 0 ? "&Next Game" : over ? "&New Game" : "OK") << over;
+                EXPECT_EQ(over ? kShown : Numbers(dialog), kShown);
                 Click(dialog, 1);
             };
             const INT_PTR result =
@@ -108,18 +114,10 @@ TEST_F(StatsDialog, GameStatisticsShowsTheStoredNumbersOrNoneBeforeTheFirstGameA
             EXPECT_EQ(result, tour != 0 ? 4 : 1) << "tour " << tour << ", game over " << over;
         }
     }
-    // Before the first game nothing was played, won or lost, and there is no best or worst score.
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Quillmoor");
     const auto read = [](HWND dialog) {
-        EXPECT_EQ(ItemText(dialog), "Game Statistics - Custom");
-        for (const auto& [id, text] : {std::pair{1021, "0"},
-                                       {1023, "0 (0%)"},
-                                       {1022, "0 (0%)"},
-                                       {1017, "none"},
-                                       {1018, "none"},
-                                       {1016, "0"}}) {
-            EXPECT_EQ(ItemText(dialog, id), text) << id;
-        }
+        EXPECT_EQ(Text(dialog), "Game Statistics - Custom");
+        EXPECT_EQ(Numbers(dialog), "0, 0, none, none, 0, 0 (0%), 0 (0%)");
         Click(dialog, 2);
     };
     Drive([] { return ShowGameStatistics(nullptr, nullptr); }, {read});

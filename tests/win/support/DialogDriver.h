@@ -1,22 +1,16 @@
 #pragma once
 
-// Operates modal dialogs from inside their own message loops, the way a player would, so that the
-// real dialog procedures run. Queue one action per dialog window that will appear, in order, then
-// open the first dialog:
-//
-//     DialogDriver driver;
-//     driver.Then([](HWND dialog) { Click(dialog, 1008); Click(dialog, IDOK); });
-//     const INT_PTR result = DialogBoxParamA(instance, MAKEINTRESOURCEA(149), owner, Procedure, 0);
-//
-// An action runs once the next new dialog window of this thread (dialogs, message boxes, the colour
-// and font choosers) is visible and enabled. A dialog that an action leaves open is still open when
-// the driver gives up after a few seconds: it then ends it with result -99, so a test never hangs.
+// Operates modal dialogs from inside their own message loops, as a player would, so that the real
+// dialog procedures run: queue one action per dialog window that will appear, in order, then open
+// the first. Each action runs once the next new dialog of this thread (nested ones too) is visible
+// and enabled; a dialog left open with nothing queued ends after about three seconds with kGaveUp.
 
 #include <windows.h>
 
 #include <deque>
 #include <functional>
 #include <set>
+#include <string>
 
 class DialogDriver {
 public:
@@ -24,12 +18,12 @@ public:
     static constexpr INT_PTR kGaveUp = -99;
 
     DialogDriver() {
-        Current() = this;
+        current_ = this;
         timer_ = SetTimer(nullptr, 0, 10, &DialogDriver::OnTimer);
     }
     ~DialogDriver() {
         KillTimer(nullptr, timer_);
-        Current() = nullptr;
+        current_ = nullptr;
     }
     DialogDriver(const DialogDriver&) = delete;
     DialogDriver& operator=(const DialogDriver&) = delete;
@@ -39,17 +33,11 @@ public:
     std::size_t Pending() const { return actions_.size(); }
 
 private:
-    static DialogDriver*& Current() {
-        static DialogDriver* current = nullptr;
-        return current;
-    }
+    static inline DialogDriver* current_ = nullptr;
 
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-        DialogDriver* driver = Current();
-        // This also runs inside the loop of a dialog that an action opened, so nested dialogs are
-        // answered too.
-        if (driver != nullptr) {
-            driver->Step();
+        if (current_ != nullptr) {
+            current_->Step();
         }
     }
 
@@ -76,7 +64,6 @@ private:
             action(dialog);
             return;
         }
-        // A dialog left open with nothing more to do ends after about three seconds.
         if (++idleTicks_ > 300) {
             idleTicks_ = 0;
             EndDialog(dialog, kGaveUp);
@@ -89,11 +76,17 @@ private:
     int idleTicks_ = 0;
 };
 
-// Presses a button the way a click does (BM_CLICK), which sends the dialog its command.
+// Presses a button as a click does, which sends the dialog its command.
 inline void Click(HWND dialog, int id) {
     SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
 }
-// Types text into edit control id; the control notifies the dialog with EN_CHANGE.
+// Types text into edit control id, which notifies the dialog.
 inline void Type(HWND dialog, int id, const char* text) {
     SetDlgItemTextA(dialog, id, text);
+}
+// The text of control id of a window, or with id 0 its own caption.
+inline std::string Text(HWND window, int id = 0) {
+    char text[4096] = "";
+    GetWindowTextA(id == 0 ? window : GetDlgItem(window, id), text, sizeof text);
+    return text;
 }

@@ -6,20 +6,13 @@
 #include <vector>
 
 // Puts a replacement in place of a system function for as long as the hook lives, by rewriting the
-// test executable's import address table. The program's code is linked into the test executable,
-// so every call it makes to that function arrives at the replacement with its real arguments;
-// Original() reaches the system's own function.
-//
-//     static BOOL WINAPI SpyPlaySound(LPCSTR name, HMODULE module, DWORD flags) { ... }
-//     ImportHook hook("winmm.dll", "PlaySoundA", SpyPlaySound);
+// test executable's import address table, so that every call the program's code makes to it arrives
+// at the replacement; Original() reaches the system's own function.
 template <typename Function>
 class ImportHook {
 public:
     ImportHook(const char* dll, const char* name, Function replacement) {
-        const HMODULE module = GetModuleHandleA(dll);
-        real_ = (module != nullptr)
-                    ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
-                    : nullptr;
+        real_ = System(dll, name);
         if (real_ != nullptr) {
             ForEachSlot([&](void** slot) {
                 if (*slot == reinterpret_cast<void*>(real_)) {
@@ -40,6 +33,13 @@ public:
     // False when the executable does not import the function: nothing would be observed.
     bool Installed() const { return !slots_.empty(); }
     Function Original() const { return real_; }
+    // The system's own function by name, or null.
+    static Function System(const char* dll, const char* name) {
+        const HMODULE module = GetModuleHandleA(dll);
+        return module != nullptr
+                   ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)))
+                   : nullptr;
+    }
 
 private:
     template <typename Visit>
