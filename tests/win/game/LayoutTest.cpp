@@ -15,12 +15,6 @@ TEST_F(LayoutTest, ANewSizeScalesEveryWordAndSetsItsSizeFromThePreferenceWithFlo
     WordFontSize = 30;
     auto game = Start();
     EXPECT_EQ(WordFontSize, 30);
-    EXPECT_EQ(Text(game->ScoreDisplay->Rect), "3,3,212,35");
-    EXPECT_EQ(Text(game->ClockDisplay->Rect), "215,3,425,35");
-    EXPECT_EQ(Text(game->WordsDisplay->Rect), "428,3,637,35");
-    EXPECT_EQ(game->ScoreDisplay->TextFlags, 32u); // left-aligned, centred, right-aligned
-    EXPECT_EQ(game->ClockDisplay->TextFlags, 33u);
-    EXPECT_EQ(game->WordsDisplay->TextFlags, 34u);
     Tick(*game, 60);
     const auto words = FieldWords(*game);
     ASSERT_GT(words.size(), 2u);
@@ -67,6 +61,21 @@ TEST_F(LayoutTest, ANewSizeScalesEveryWordAndSetsItsSizeFromThePreferenceWithFlo
         EXPECT_EQ(repicked != faces, width != 0) << "faces picked again";
     }
     EXPECT_EQ(Preferences.FontSize, 24);
+}
+
+TEST_F(LayoutTest, NewColoursShowAtOnceAndTheGameLeavesKeysCommandsAndUndoToTheWindow) {
+    auto game = Start();
+    Preferences.BackgroundColor = kGreen;
+    const RECT score = game->ScoreDisplay->Rect;
+    EXPECT_EQ(CountPixels(game->Buffer.MemoryDC, score, Is(kGreen)), 0);
+    EXPECT_EQ(game->OnSettingsChanged(window, nullptr), 1);
+    EXPECT_GT(CountPixels(game->Buffer.MemoryDC, score, Is(kGreen)), 1000) << "the displays drawn again";
+    for (const auto key :
+         {&CGame::OnKeyUp, &CGame::OnKeyDown, &CGame::OnKeyLeft, &CGame::OnKeyRight, &CGame::OnKeySpace}) {
+        EXPECT_EQ(((*game).*key)(window), 0);
+    }
+    EXPECT_EQ(game->OnCommand(window, 32786, 0, 0), 0);
+    EXPECT_EQ(game->Undo(window), 0);
 }
 
 } // namespace
