@@ -12,26 +12,14 @@ bool gCounting = false;
 int gNews = 0;
 int gCalls = 0; // malloc, calloc and realloc
 
-using Malloc = void*(__cdecl*)(std::size_t);
-using Calloc = void*(__cdecl*)(std::size_t, std::size_t);
-using Realloc = void*(__cdecl*)(void*, std::size_t);
-template <typename Function>
-Function Runtime(const char* name) {
-    return reinterpret_cast<Function>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("msvcrt.dll"), name)));
-}
-void* __cdecl SpyMalloc(std::size_t size) {
+// A stand-in for the runtime's function Name that counts the calls while counting is on.
+template <const char* Name, typename Result, typename... Args>
+Result __cdecl Spy(Args... args) {
     gCalls += gCounting ? 1 : 0;
-    return Runtime<Malloc>("malloc")(size);
+    return reinterpret_cast<Result(__cdecl*)(Args...)>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("msvcrt.dll"), Name)))(args...);
 }
-void* __cdecl SpyCalloc(std::size_t count, std::size_t size) {
-    gCalls += gCounting ? 1 : 0;
-    return Runtime<Calloc>("calloc")(count, size);
-}
-void* __cdecl SpyRealloc(void* memory, std::size_t size) {
-    gCalls += gCounting ? 1 : 0;
-    return Runtime<Realloc>("realloc")(memory, size);
-}
+constexpr char kMalloc[] = "malloc", kCalloc[] = "calloc", kRealloc[] = "realloc";
 
 } // namespace
 
@@ -63,9 +51,9 @@ TEST_F(ZapGameTest, TicksThatAddAndExpireNoWordAllocateNothing) {
     }
     ASSERT_GT(FieldWords(*game).size(), 4u);
     Tick(*game, 5); // every sprite has drawn once and made its font
-    const ImportHook<Malloc> mallocHook("msvcrt.dll", "malloc", SpyMalloc);
-    const ImportHook<Calloc> callocHook("msvcrt.dll", "calloc", SpyCalloc);
-    const ImportHook<Realloc> reallocHook("msvcrt.dll", "realloc", SpyRealloc);
+    const ImportHook mallocHook("msvcrt.dll", kMalloc, Spy<kMalloc, void*, std::size_t>);
+    const ImportHook callocHook("msvcrt.dll", kCalloc, Spy<kCalloc, void*, std::size_t, std::size_t>);
+    const ImportHook reallocHook("msvcrt.dll", kRealloc, Spy<kRealloc, void*, void*, std::size_t>);
     ASSERT_TRUE(mallocHook.Installed());
     gCounting = true;
     Tick(*game, 100);

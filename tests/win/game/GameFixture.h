@@ -1,9 +1,7 @@
 #pragma once
 
 // A word-field game on a real 640 x 480 window with the shipped word list and seeded draws, driven by
-// timer messages; every graphics object it makes must be freed by the end of the test. The host ends a
-// game as the application does: it stops the timers and runs the game-over operation. SetCursor,
-// PlaySoundA and GetCursorPos are spied through the import table.
+// timer messages; the host ends a game as the application does. Cursors, sounds and the pointer are spied.
 
 #include "WindowFixture.h"
 

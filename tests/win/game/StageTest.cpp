@@ -178,59 +178,50 @@ TEST_P(WholeGameTest, PlaysByItsRulesAndFilesEveryWordOnceByTheDictionary) {
 
 INSTANTIATE_TEST_SUITE_P(Stages, WholeGameTest, ::testing::Range(1, 10));
 
-// Settings no dialog would store, each at a negative and a huge value: a game still runs with clicks
-// and a resize and keeps its sprites apart. The time limit and the target are tried in games that end
-// by them.
-struct Hostile {
-    const char* name;
-    std::int32_t GameSettingsRecord::*field; // none: the FontSize preference
-    std::int32_t end, value;
-};
+// Settings no dialog would store, in a game that ends by its target or time: it still runs with clicks and a
+// resize, keeps its sprites apart and never takes points away.
 using R = GameSettingsRecord;
-const Hostile kHostile[] = {{"AddWordInterval", &R::AddWordInterval, 0, 0},
-                            {"AddWordInterval", &R::AddWordInterval, 0, INT32_MIN},
-                            {"WordLifespan", &R::WordLifespan, 0, -5},
-                            {"TargetCount", &R::TargetCount, 2, INT32_MAX},
-                            {"TimeLimit", &R::TimeLimit, 1, INT32_MIN},
-                            {"FakeWordProbab", &R::FakeWordProbab, 0, -5},
-                            {"EndGameCondition", &R::EndGameCondition, 0, INT32_MAX},
-                            {"GenerateWords", &R::GenerateWords, 0, -5},
-                            {"GenerateFakes", &R::GenerateFakes, 0, INT32_MAX},
-                            {"FontSize", nullptr, 0, -5},
-                            {"FontSize", nullptr, 0, INT32_MAX}};
+const struct Hostile {
+    const char* name;
+    std::int32_t R::*field; // none: the FontSize preference
+    std::int32_t value;
+} kHostile[] = {{"AddWordInterval", &R::AddWordInterval, 0},
+                {"AddWordInterval", &R::AddWordInterval, INT32_MIN},
+                {"WordLifespan", &R::WordLifespan, -5},
+                {"TargetCount", &R::TargetCount, INT32_MAX},
+                {"TimeLimit", &R::TimeLimit, INT32_MIN},
+                {"FakeWordProbab", &R::FakeWordProbab, -5},
+                {"GenerateWords", &R::GenerateWords, -5},
+                {"EndGameCondition", &R::EndGameCondition, INT32_MAX},
+                {"GenerateFakes", &R::GenerateFakes, INT32_MAX},
+                {"FontSize", nullptr, -5},
+                {"FontSize", nullptr, INT32_MAX}};
 void PrintTo(const Hostile& hostile, std::ostream* out) {
     *out << hostile.name << " " << hostile.value;
 }
 class HostileSettingsTest : public StageTest, public ::testing::WithParamInterface<Hostile> {};
 
 TEST_P(HostileSettingsTest, AGameRunsWithClicksAndAResize) {
-    const Hostile hostile = GetParam();
-    GameSettings.EndGameCondition = hostile.end;
-    GameSettings.FadeWords = 1;
-    GameSettings.PrefillDeadRects = 1;
-    if (hostile.field != nullptr) {
-        GameSettings.*hostile.field = hostile.value;
+    const Hostile& c = GetParam();
+    GameSettings.EndGameCondition = c.field == &R::TimeLimit ? EndOnTime : EndOnTarget;
+    GameSettings.FadeWords = GameSettings.PrefillDeadRects = 1;
+    if (c.field != nullptr) {
+        GameSettings.*c.field = c.value;
     } else {
-        Preferences.FontSize = WordFontSize = hostile.value;
+        Preferences.FontSize = WordFontSize = c.value;
     }
     auto game = StartStage(0);
-    EXPECT_GE(WordFontSize, 8) << "a loaded size is kept only within what a layout gives";
-    EXPECT_LE(WordFontSize, 5000) << "a loaded size is kept only within what a layout gives";
-    Play(*game, 150, 1, [&](int tick) {
-        if (tick == 75) {
-            ResizeField(window, *game, 800, 600);
-        }
-    });
-    EXPECT_GE(game->Score(), 0) << "no setting takes points away";
-    std::vector<const WordSprite*> taken;
-    for (const auto& sprite : game->FieldSprites) {
-        for (const WordSprite* other : taken) {
-            const RECT &a = sprite->Rect, &b = other->Rect;
-            EXPECT_TRUE(b.left > a.right || b.right < a.left || b.top > a.bottom || b.bottom < a.top)
-                << Text(a) << " and " << Text(b);
-        }
-        if (sprite->State != SpriteDisplay) {
-            taken.push_back(sprite.get());
+    EXPECT_TRUE(WordFontSize >= 8 && WordFontSize <= 5000) << "a loaded size is kept only within layout's";
+    Play(*game, 150, 1, [&](int tick) { tick == 75 ? ResizeField(window, *game, 800, 600) : void(); });
+    EXPECT_GE(game->Score(), 0);
+    for (auto a = game->FieldSprites.begin(); a != game->FieldSprites.end(); ++a) {
+        for (auto b = std::next(a); b != game->FieldSprites.end(); ++b) {
+            const RECT p = (*a)->Rect, q = (*b)->Rect,
+                       grown{q.left - 1, q.top - 1, q.right + 1, q.bottom + 1};
+            RECT both{}; // edges count: a sprite owns its border
+            EXPECT_FALSE((*a)->State != SpriteDisplay && (*b)->State != SpriteDisplay &&
+                         IntersectRect(&both, &p, &grown))
+                << Text(p) << " and " << Text(q);
         }
     }
 }
