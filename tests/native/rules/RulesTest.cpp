@@ -54,6 +54,8 @@ TEST(HighScoresTest, DefaultLadderTheTourNineFoldAndScoresReadFromText) {
     for (const auto& [text, score] : texts) {
         EXPECT_EQ(ScoreFromText(text), score) << (text != nullptr ? text : "(null)");
     }
+    EXPECT_TRUE(EntersHighScores(101, 100));
+    EXPECT_FALSE(EntersHighScores(100, 100)) << "a tie with the lowest entry stays out";
 }
 
 // The settings of a first run, under the registry names that keep them.

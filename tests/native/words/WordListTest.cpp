@@ -230,6 +230,7 @@ TEST_F(FakeWordsTest, FakesHaveTheirDrawnLengthsOrNoneComes) {
     EXPECT_EQ(Range(FakeCompound, 0, size), Sizes(4, 22));
     EXPECT_EQ(Range(FakeCompound, 8, size), Sizes(8, 8));
     EXPECT_EQ(Range(FakeCompound, 8, SecondPart), Sizes(2, 6));
+    EXPECT_EQ(Range(FakeRandomLetters, 0, size).first, 3u) << "the shortest allowed comes";
     EXPECT_EQ(List.MakeFake(FakeRandomLetters, 0, 1000, 0), nullptr);
     EXPECT_EQ(Dictionary().MakeFake(FakeRandomLetters, 0, 3, 30), nullptr);
 }

@@ -197,6 +197,10 @@ TEST_F(AppTest, WindowOpensFittedMaximisedOnlyForMinMaxTwoAndKeepsItsSmallestSiz
         CloseQuietly();
         EXPECT_EQ(Placement(), minMax == 2 ? "0,0 458x440 2" : "0,0 458x440 0") << minMax;
     }
+    Store(kKey, "Height", 255);
+    Start();
+    CloseQuietly();
+    EXPECT_EQ(Placement(), "0,0 458x458 0") << "too low a window is made as high as it is wide";
     Start();
     EXPECT_EQ(Text(window), "Lexiblast");
     EXPECT_EQ(CurrentTitleId, 453u) << "a custom game";
@@ -446,6 +450,19 @@ TEST_F(AppTest, AFirstTourStartsAtStageOneAndGoesOnAcrossRestartsUntilCtrlNLeave
     EXPECT_EQ(Text(window), "Lexiblast") << "Ctrl+N leaves the tour";
     EXPECT_EQ(tour(), "0 5 -55");
     EXPECT_EQ(Stored(kTour, "GamesSkipped"), "1") << "the stage given up, in the tour's record";
+}
+
+TEST_F(AppTest, StageOneChosenAloneStartsTheToursSumAndRecordAfresh) {
+    Store(kKey, "RoundRobinScore", 100);
+    Store(kTour, "GamesPlayed", 5);
+    Start();
+    Preferences.GameSelection = 1;
+    driver.Then(Press(IDYES)); // give up the running game
+    driver.Then(Press(IDOK));  // play the stage selected
+    Command(32785);            // Ctrl+O
+    EXPECT_EQ(CurrentTitleId, 145u) << "stage 1";
+    EXPECT_EQ(GameSettings.RoundRobinScore, 0);
+    EXPECT_EQ(Stored(kTour, "GamesPlayed"), "0");
 }
 
 // Before any welcome, the menu's How To Play offers the tour: its button gives up the running game

@@ -3,6 +3,7 @@
 
 #include <span>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -128,6 +129,11 @@ TEST_F(OptionsDialog, QuickCombinationsSetTheirValuesAndKeepTheRest) {
                   (column == 0 || column == 5 || column == 6 || column == 8) ? 50 : 77)
             << buttons[column];
     }
+    GameSettings = marked; // "Bonus Round": a minute, fewer fakes, words quickly and briefly, no power-ups
+    Options(Press({1028, IDOK}));
+    EXPECT_EQ((std::vector{GameSettings.FakeWordProbab, GameSettings.TimeLimit, GameSettings.AddWordInterval,
+                           GameSettings.WordLifespan, GameSettings.PowerUps, GameSettings.EndGameCondition}),
+              (std::vector{15, 60, 7, 30, 0, 1}));
     GameSettings = S{};
     EXPECT_EQ(Options(Press({1035, IDOK})), 2) << "the factory settings again";
     GameSettings.GameNumber = 1;
