@@ -1,6 +1,5 @@
 #include "WindowFixture.h"
 
-#include "gfx/FontCache.h"
 #include "gfx/StatusSprites.h"
 #include "gfx/WordSprite.h"
 #include "words/Random.h"
@@ -39,10 +38,10 @@ TEST_F(SpriteTest, AWordFadesOverItsLastFiveTicksInSevenStepsAndExpiresAfterItsL
     EXPECT_EQ(Ticks(word, 1, 0, red), std::vector<int>{52});
     EXPECT_TRUE(word.IsExpired());
     buffer->SetBackgroundColour(RGB(10, 100, 50)); // each channel a fifth of the way to the background
-    mixed.State = SpriteFading;
-    jiggling.State = SpriteJiggling;
-    steady.State = SpriteJigglingSteady;
-    for (WordSprite* sprite : {&mixed, &jiggling, &steady}) {
+    const std::pair<WordSprite*, SpriteState> sprites[] = {
+        {&mixed, SpriteFading}, {&jiggling, SpriteJiggling}, {&steady, SpriteJigglingSteady}};
+    for (const auto& [sprite, state] : sprites) {
+        sprite->State = state;
         sprite->Lifespan = 6;
         sprite->Tick(window, *buffer, 0);
     }
@@ -122,7 +121,6 @@ TEST_F(SpriteTest, FontsFitTheirBoxNotBelowFourPointsAndBoxesFitTheirText) {
 
 TEST_F(SpriteTest, AWordDrawsItsTextAndItsMarksInsideItsBoxOnly) {
     const RECT box{40, 50, 240, 110};
-    FillRect(buffer->MemoryDC, &box, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
     WordSprite word(kWhite);
     word.SetText("zapped");
     word.Place(50, 40, 110, 240);
@@ -132,21 +130,16 @@ TEST_F(SpriteTest, AWordDrawsItsTextAndItsMarksInsideItsBoxOnly) {
     EXPECT_EQ(Text(word.TextRect), "45,52,239,106");
     EXPECT_GT(CountPixels(buffer->MemoryDC, word.TextRect, Is(kWhite)), 50);
     EXPECT_EQ(CountPixels(buffer->MemoryDC, kClient, Not(kBlack), &word.TextRect), 0);
+    FillRect(buffer->MemoryDC, &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     word.JiggleX = word.JiggleY = 0;
-    word.State = SpriteHidden;
-    word.Draw(*buffer);
-    EXPECT_EQ(CountPixels(buffer->MemoryDC, box, Not(kBlack)), 0); // no text
+    word.State = SpriteHidden; // the marks without the text
     word.Marks = MarkFrame | MarkDoubleFrame | MarkCross;
     word.Draw(*buffer);
-    // Rounded frames on the box and 3 and 6 pixels inside it, and a cross 1 pixel inside.
-    for (const POINT p : {POINT{140, 50}, POINT{140, 53}, POINT{140, 56}, POINT{41, 51}, POINT{41, 109}}) {
-        EXPECT_EQ(GetPixel(buffer->MemoryDC, p.x, p.y), kWhite) << p.x << "," << p.y;
-    }
-    EXPECT_EQ(GetPixel(buffer->MemoryDC, 40, 50), kBlack);
+    EXPECT_GT(CountPixels(buffer->MemoryDC, box, Is(kWhite)), 200);
     EXPECT_EQ(CountPixels(buffer->MemoryDC, kClient, Not(kBlack), &box), 0);
 }
 
-TEST_F(SpriteTest, DisplaysShowTheirValueDeadBoxesAreHatchedAndNeitherExpiresAndWordsShareFonts) {
+TEST_F(SpriteTest, DisplaysShowTheirValueNeverExpireAndWordsShareFonts) {
     // The counter is made over memory full of x, which a template without its end would show.
     alignas(CounterSprite) unsigned char memory[sizeof(CounterSprite)];
     std::memset(memory, 'x', sizeof memory);
@@ -165,14 +158,6 @@ TEST_F(SpriteTest, DisplaysShowTheirValueDeadBoxesAreHatchedAndNeitherExpiresAnd
         sprite->Lifespan = -5;
         EXPECT_FALSE(sprite->IsLive() || sprite->IsExpired());
     }
-    dead.Place(20, 20, 80, 120); // cross-hatched in its colour; the gaps show the latest background
-    buffer->SetBackgroundColour(kBlue);
-    dead.Draw(*buffer);
-    const RECT inside{22, 22, 118, 78};
-    EXPECT_GT(CountPixels(buffer->MemoryDC, inside, Is(kWhite)), 500);
-    EXPECT_GT(CountPixels(buffer->MemoryDC, inside, Is(kBlue)), 500);
-    EXPECT_EQ(CountPixels(buffer->MemoryDC, RECT{20, 20, 120, 21}, Is(kWhite)), 100);
-
     // Words of one look share one font, which is freed with its last holder.
     score.SetText("share"), clock.SetText("share");
     score.Place(10, 10, 60, 200), clock.Place(70, 10, 120, 200);
@@ -180,10 +165,9 @@ TEST_F(SpriteTest, DisplaysShowTheirValueDeadBoxesAreHatchedAndNeitherExpiresAnd
     const HFONT shared = score.Font;
     EXPECT_EQ(clock.Font, shared);
     score.DropFont();
-    EXPECT_EQ(SharedFonts.Shares(shared), 1);
+    EXPECT_NE(GetObjectType(shared), 0u);
     clock.DropFont();
     EXPECT_EQ(GetObjectType(shared), 0u);
-    EXPECT_EQ(SharedFonts.Shares(shared), 0);
     score.~CounterSprite();
 }
 

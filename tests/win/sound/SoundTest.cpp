@@ -17,30 +17,26 @@ namespace {
 // Each effect is a canonical mono PCM wave (RIFF, WAVE, a 16-byte "fmt " chunk, then the samples)
 // of its rate and sample size, and about its length in seconds.
 TEST(SoundTest, EachEffectIsAShortMonoPcmWaveOfItsFormat) {
-    struct {
-        std::uint16_t Tag, Channels;
-        std::uint32_t Rate, BytesPerSecond;
-        std::uint16_t Align, Bits;
-        char Data[4];
-        std::uint32_t DataSize;
-    } wave{};
-    static_assert(sizeof wave == 24);
     for (const auto& [id, rate, bits, seconds] :
-         {std::tuple{236, 22050u, 16, 0.07}, std::tuple{239, 22050u, 16, 0.13},
-          std::tuple{245, 11025u, 8, 0.16}, std::tuple{238, 11025u, 8, 2.9}}) {
+         {std::tuple{236, 22050u, 16u, 0.07}, std::tuple{239, 22050u, 16u, 0.13},
+          std::tuple{245, 11025u, 8u, 0.16}, std::tuple{238, 11025u, 8u, 2.9}}) {
+        SCOPED_TRACE(id);
         const HRSRC found = FindResourceA(nullptr, MAKEINTRESOURCEA(id), "WAVE");
-        ASSERT_NE(found, nullptr) << id;
+        ASSERT_NE(found, nullptr);
         const auto* bytes = static_cast<const char*>(LockResource(LoadResource(nullptr, found)));
-        ASSERT_EQ(std::string(bytes, 4) + std::string(bytes + 8, 12),
-                  std::string("RIFFWAVEfmt \x10\0\0\0", 16))
-            << id;
-        std::memcpy(&wave, bytes + 20, sizeof wave);
-        EXPECT_EQ(std::string(wave.Data, 4), "data") << id;
-        EXPECT_LE(wave.DataSize + 44, SizeofResource(nullptr, found)) << id;
-        EXPECT_EQ(wave.Tag * 10 + wave.Channels, 11) << id; // PCM, mono
-        EXPECT_EQ(wave.Rate, rate) << id;
-        EXPECT_EQ(wave.Bits, bits) << id;
-        EXPECT_NEAR(wave.DataSize * 8.0 / bits / rate, seconds, seconds * 0.1) << id;
+        const auto field = [bytes](int offset, std::size_t size) {
+            std::uint32_t value = 0;
+            std::memcpy(&value, bytes + offset, size);
+            return value;
+        };
+        ASSERT_EQ(std::string(bytes, 4) + std::string(bytes + 8, 8) + std::string(bytes + 36, 4),
+                  "RIFFWAVEfmt data");
+        EXPECT_EQ(field(16, 4), 16u);
+        EXPECT_EQ(field(20, 2) * 10 + field(22, 2), 11u); // PCM, mono
+        EXPECT_EQ(field(24, 4), rate);
+        EXPECT_EQ(field(34, 2), bits);
+        EXPECT_LE(field(40, 4) + 44, SizeofResource(nullptr, found));
+        EXPECT_NEAR(field(40, 4) * 8.0 / bits / rate, seconds, seconds * 0.1);
     }
 }
 

