@@ -98,6 +98,20 @@ TEST_F(PowerUpTest, EraseAMistakeFadesTheFirstMistakeAndClearScreenEveryWordButN
     EXPECT_EQ(Items(game->FakesIgnored), std::vector<std::string>{"zqxvb"});
 }
 
+// The mystery word acts as any power-up of the game but the one that clears the screen: no word
+// starts fading where there is no mistake to erase.
+TEST_F(PowerUpTest, TheMysteryWordNeverClearsTheScreen) {
+    for (std::uint32_t seed = 1; seed <= 30; ++seed) {
+        auto game = StartQuiet();
+        const std::vector<WordSprite*> words{Put(*game, "house"), Put(*game, "zqxvb")};
+        SeedRandom(seed);
+        Click(*game, *PowerUp(*game, "<?>"), true);
+        for (const WordSprite* word : words) {
+            EXPECT_NE(word->State, SpriteFading) << "seed " << seed;
+        }
+    }
+}
+
 TEST_F(PowerUpTest, ScoringPowerUpsClassifyEveryLiveWordOfTheirKindUntilTheTarget) {
     GameSettings.EndGameCondition = 2;
     GameSettings.PenalizeMistakes = 0;
