@@ -16,14 +16,7 @@
 
 namespace {
 
-int Passed = 0;
-int Failed = 0;
-
-void Check(bool ok, const std::string& what) {
-    std::printf("%s: %s\n", ok ? "ok" : "FAIL", what.c_str());
-    std::fflush(stdout);
-    (ok ? Passed : Failed) += 1;
-}
+Checks Check;
 
 std::string Lower(std::string text) {
     for (char& c : text) {
@@ -151,8 +144,8 @@ int PlayGame(const std::string& exe) {
         }
         Check(listed, "high score list in the registry holds E2E Driver with " + score);
     }
-    std::printf("e2e: %d passed, %d failed\n", Passed, Failed);
-    return Failed == 0 ? 0 : 1;
+    std::printf("e2e: %d passed, %d failed\n", Check.Passed, Check.Failed);
+    return Check.Failed == 0 ? 0 : 1;
 }
 
 } // namespace

@@ -477,3 +477,9 @@ HWND PlayUntilDialog(Game& game, DWORD timeoutMs, Clicks& clicks) {
     }
     return nullptr;
 }
+
+void Checks::operator()(bool ok, const std::string& what) {
+    std::printf("%s: %s\n", ok ? "ok" : "FAIL", what.c_str());
+    std::fflush(stdout);
+    (ok ? Passed : Failed) += 1;
+}

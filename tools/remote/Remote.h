@@ -90,3 +90,10 @@ struct Clicks {
     int Right = 0;
 };
 HWND PlayUntilDialog(Game& game, DWORD timeoutMs, Clicks& clicks);
+
+// Each check printed at once as "ok: <what>" or "FAIL: <what>", and counted.
+struct Checks {
+    int Passed = 0;
+    int Failed = 0;
+    void operator()(bool ok, const std::string& what);
+};

@@ -16,14 +16,7 @@
 
 namespace {
 
-int Passed = 0;
-int Failed = 0;
-
-void Check(bool ok, const std::string& what) {
-    std::printf("%s: %s\n", ok ? "ok" : "FAIL", what.c_str());
-    std::fflush(stdout);
-    (ok ? Passed : Failed) += 1;
-}
+Checks Check;
 
 int MeasureStartup(const std::string& exe, int runs) {
     std::vector<std::int64_t> times;
@@ -49,7 +42,7 @@ int MeasureStartup(const std::string& exe, int runs) {
                     static_cast<long long>(times[times.size() / 2]), times.size(),
                     static_cast<long long>(times.front()), static_cast<long long>(times.back()));
     }
-    return Failed == 0 ? 0 : 1;
+    return Check.Failed == 0 ? 0 : 1;
 }
 
 // Saves the whole window (frame and menu included) as <folder>\<name>.bmp.
@@ -232,8 +225,8 @@ int Shots(const std::string& exe, const std::string& folder) {
     PostMessageA(game.Window, WM_CLOSE, 0, 0);
     DWORD code = 0;
     Check(game.WaitForExit(20000, &code), "the program ended");
-    std::printf("shots: %d passed, %d failed\n", Passed, Failed);
-    return Failed == 0 ? 0 : 1;
+    std::printf("shots: %d passed, %d failed\n", Check.Passed, Check.Failed);
+    return Check.Failed == 0 ? 0 : 1;
 }
 
 } // namespace
