@@ -22,9 +22,11 @@ if(CMAKE_CROSSCOMPILING)
   set(LEXIBLAST_RUN_WINE_TESTS ON)
   find_program(LEXIBLAST_WINE NAMES wine REQUIRED)
   set(LEXIBLAST_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  # Without its debugger (winedbg), a test that crashes ends at once and fails, instead of
+  # hanging until the test's time limit.
   set(CMAKE_CROSSCOMPILING_EMULATOR
       /usr/bin/env WINEPREFIX=${LEXIBLAST_WINEPREFIX} WINEDEBUG=-all
-      WINEDLLOVERRIDES=mscoree,mshtml,winealsa.drv=d ${LEXIBLAST_WINE})
+      WINEDLLOVERRIDES=mscoree,mshtml,winealsa.drv,winedbg.exe=d ${LEXIBLAST_WINE})
   set(wine_prefix_script ${PROJECT_SOURCE_DIR}/scripts/wine-prefix.sh)
   add_test(NAME wine_prefix_setup COMMAND bash ${wine_prefix_script} setup ${LEXIBLAST_WINEPREFIX})
   add_test(NAME wine_prefix_cleanup COMMAND bash ${wine_prefix_script} cleanup ${LEXIBLAST_WINEPREFIX})

@@ -6,7 +6,7 @@
 # Runs on the current display, or on a virtual one when there is none.
 set -euo pipefail
 build=$(cd "${1:?build folder}" && pwd)
-export WINEPREFIX=${2:?wine prefix} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winealsa.drv=d"
+export WINEPREFIX=${2:?wine prefix} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winealsa.drv,winedbg.exe=d"
 
 for f in lexiblast.exe e2e_driver.exe words.lst; do
   [ -f "$build/$f" ] || { echo "FAIL: $build/$f is missing"; exit 1; }
