@@ -287,20 +287,13 @@ def sync_tree(source: Path, tree: Path) -> None:
         shutil.copy2(src, dst)
         os.utime(dst)  # newer than anything built from the old content
     # A file deleted or moved away in the working tree goes here too: a stale header left behind
-    # would be found before its new copy. Ignored files (the builds) stay.
+    # would be found before its new copy. The builds (build/) and other ignored files stay.
     kept = set(filter(None, listed))
-
-    def ignored(paths: list[str]) -> set[str]:
-        out = subprocess.run(["git", "check-ignore", "--no-index", "--stdin"], cwd=source, check=False,
-                             input="\n".join(paths), stdout=subprocess.PIPE, text=True).stdout
-        return set(out.split("\n"))
-
-    tops = [e.name for e in tree.iterdir() if not e.name.startswith(".")]
-    skip = ignored([t + "/" if (tree / t).is_dir() else t for t in tops]) | ignored(tops)
-    stale = [f.relative_to(tree).as_posix() for t in tops if t not in skip and t + "/" not in skip
-             for f in ([tree / t] if (tree / t).is_file() else (tree / t).rglob("*")) if f.is_file()]
-    stale = [rel for rel in stale if rel not in kept]
-    for rel in set(stale) - ignored(stale):
+    stale = [rel for f in tree.rglob("*") if f.is_file() and f.relative_to(tree).parts[0] not in ("build", ".git")
+             and (rel := f.relative_to(tree).as_posix()) not in kept]
+    ignored = subprocess.run(["git", "check-ignore", "--no-index", "--stdin"], cwd=source, check=False,
+                             input="\n".join(stale), stdout=subprocess.PIPE, text=True).stdout.split("\n")
+    for rel in set(stale) - set(ignored):
         (tree / rel).unlink()
 
 
