@@ -42,10 +42,20 @@ std::int64_t MillisecondsSinceStart() {
     return (ticks(now) - ticks(created)) / 10000; // 100 ns units
 }
 
+// The screen's scale in dots an inch (96 at 100%).
+int ScreenDpi() {
+    const HDC screen = GetDC(nullptr);
+    const int dpi = screen != nullptr ? GetDeviceCaps(screen, LOGPIXELSY) : 0;
+    if (screen != nullptr) {
+        ReleaseDC(nullptr, screen);
+    }
+    return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
+}
+
 } // namespace
 
 void FitPlacement(WindowPlacement& placement, int screenWidth, int screenHeight, int iconWidth,
-                  int iconHeight) {
+                  int iconHeight, int dpi) {
     if (placement.Left < 0 || placement.Left > screenWidth - iconWidth) {
         placement.Left = 0;
     }
@@ -53,10 +63,10 @@ void FitPlacement(WindowPlacement& placement, int screenWidth, int screenHeight,
         placement.Top = 0;
     }
     if (placement.Width > screenWidth) {
-        placement.Width = kDefaultWidth;
+        placement.Width = MulDiv(kDefaultWidth, dpi, USER_DEFAULT_SCREEN_DPI);
     }
     if (placement.Height > screenHeight) {
-        placement.Height = kDefaultHeight;
+        placement.Height = MulDiv(kDefaultHeight, dpi, USER_DEFAULT_SCREEN_DPI);
     }
     if (placement.Width < CGameApp::kSmallestClient) {
         placement.Width = kSmallWindowSize;
@@ -89,9 +99,14 @@ void CGameApp::RegisterWindowClass(HINSTANCE instance) {
 
 bool CGameApp::CreateMainWindow(HINSTANCE instance, int showCommand) {
     Instance = instance;
-    LoadPreferences(Placement);
+    // A first start opens the window at the screen's scale: 640 x 440 at 96 dots an inch.
+    const int dpi = ScreenDpi();
+    WindowPlacement initial;
+    initial.Width = MulDiv(kDefaultWidth, dpi, USER_DEFAULT_SCREEN_DPI);
+    initial.Height = MulDiv(kDefaultHeight, dpi, USER_DEFAULT_SCREEN_DPI);
+    LoadPreferences(Placement, initial);
     FitPlacement(Placement, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                 GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON));
+                 GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), dpi);
 
     if (LoadStringA(instance, IDS_APP_TITLE, BaseTitle, kTitleSize) <= 0) {
         BaseTitle[0] = '\0';
@@ -301,6 +316,17 @@ bool CGameApp::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lP
         if (position->cy < SmallestWindow.cy) {
             position->cy = SmallestWindow.cy;
         }
+        return true;
+    }
+    case WM_DPICHANGED: {
+        // Moved to a screen of another scale: take the size the system suggests for it; the field
+        // lays itself out again at the new size.
+        const auto* suggested = reinterpret_cast<const RECT*>(lParam);
+        if (suggested == nullptr) {
+            return false;
+        }
+        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
         return true;
     }
     case WM_KEYDOWN:

@@ -20,10 +20,10 @@ inline constexpr char kFirstFramePropName[] = "LexiblastFirstFrameMs";
 
 // Moves a stored placement back onto a screen of the given size before the window is made: a corner
 // off the screen goes to 0, a size larger than the screen or smaller than the smallest window
-// becomes a default. iconWidth and iconHeight: the standard icon size, the part of a window that
-// must stay on the screen.
+// becomes a default (the default size at the screen's scale, dpi pixels an inch). iconWidth and
+// iconHeight: the standard icon size, the part of a window that must stay on the screen.
 void FitPlacement(WindowPlacement& placement, int screenWidth, int screenHeight, int iconWidth,
-                  int iconHeight);
+                  int iconHeight, int dpi = USER_DEFAULT_SCREEN_DPI);
 
 // The application: the main window, its message loop, pausing, the menu commands and the life of
 // the current game. The program has one, App; tests make their own.

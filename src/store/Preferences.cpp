@@ -29,7 +29,7 @@ void WriteColour(const char* name, COLORREF colour) {
 
 } // namespace
 
-void LoadPreferences(WindowPlacement& placement) {
+void LoadPreferences(WindowPlacement& placement, const WindowPlacement& initial) {
     const PreferencesRecord defaults;
     PreferencesRecord& p = Preferences;
     p.Sound = Read("Sound", defaults.Sound);
@@ -55,7 +55,6 @@ void LoadPreferences(WindowPlacement& placement) {
         std::memcpy(p.FontName, defaults.FontName, sizeof p.FontName);
     }
 
-    const WindowPlacement initial;
     placement.Top = Read("Top", initial.Top);
     placement.Left = Read("Left", initial.Left);
     placement.Width = Read("Width", initial.Width);

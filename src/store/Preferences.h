@@ -46,9 +46,9 @@ extern std::int32_t WordFontSize;
 extern std::int32_t WordSizeFieldHeight;
 
 // Reads the preferences, the rule settings (GameSettings) and the window placement from the
-// current user's registry, each value falling back to its default on its own. An empty or
-// unreadable face name becomes "Arial".
-void LoadPreferences(WindowPlacement& placement);
+// current user's registry, each value falling back to its default on its own (the placement's to
+// initial). An empty or unreadable face name becomes "Arial".
+void LoadPreferences(WindowPlacement& placement, const WindowPlacement& initial = {});
 
 // Writes everything LoadPreferences reads. A write that fails is lost without a message.
 void SavePreferences(const WindowPlacement& placement);

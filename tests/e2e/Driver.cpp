@@ -151,6 +151,7 @@ int PlayGame(const std::string& exe) {
 } // namespace
 
 int main(int argc, char** argv) {
+    SetProcessDPIAware(); // the game's own pixels, at any scale
     if (argc == 3 && std::string(argv[1]) == "play") {
         return PlayGame(argv[2]);
     }

@@ -410,13 +410,17 @@ std::string FolderOf(const std::string& path) {
 
 std::vector<NamedValue> TimedGame(DWORD seconds, DWORD randomFonts) {
     constexpr DWORD kPaleYellow = 0x0080FFFF, kDarkBlue = 0x00800000; // 0x00BBGGRR, as stored
+    const HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY); // the window keeps its look at any scale
+    ReleaseDC(nullptr, screen);
+    const auto scaled = [dpi](int pixels) { return static_cast<DWORD>(MulDiv(pixels, dpi, 96)); };
     return {{"ShowWelcomeDlg", 0},
             {"Sound", 0},
             {"RoundRobin", 0},
             {"Left", kPreparedLeft},
             {"Top", kPreparedTop},
-            {"Width", 640},
-            {"Height", 480},
+            {"Width", scaled(640)},
+            {"Height", scaled(480)},
             {"MinMax", 0},
             {"ForegroundColor", kPaleYellow},
             {"BackgroundColor", kDarkBlue},

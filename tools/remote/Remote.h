@@ -77,7 +77,8 @@ std::string FolderOf(const std::string& path);
 
 // The settings of a short custom game that ends by its time limit: a word every half second, words
 // that fade away, mistakes that leave the field and cost no time, no speed changes that depend on
-// the player, pale yellow words on dark blue in a window of 640 x 480 at (30, 40).
+// the player, pale yellow words on dark blue in a window of 640 x 480 at (30, 40) at 96 dots an
+// inch, larger in proportion at a larger scale.
 inline constexpr int kPreparedLeft = 30, kPreparedTop = 40;
 inline constexpr std::uint32_t kWordPixel = 0x00FFFF80; // the words' colour as a captured pixel
 std::vector<NamedValue> TimedGame(DWORD seconds, DWORD randomFonts);

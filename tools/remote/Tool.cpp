@@ -232,6 +232,8 @@ int Shots(const std::string& exe, const std::string& folder) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Screen coordinates as they are, like the game's own, whatever the screen's scale.
+    SetProcessDPIAware();
     const std::string mode = argc > 1 ? argv[1] : "";
     if (mode == "startup" && argc == 4) {
         return MeasureStartup(argv[2], std::max(1, std::atoi(argv[3])));

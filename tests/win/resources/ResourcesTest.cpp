@@ -72,3 +72,38 @@ TEST(ResourcesTest, EveryCommandIsHandledAndEveryIconExists) {
 }
 
 } // namespace
+
+// The program's manifest, read back from the built program: visual styles for the dialogs, drawing
+// at the screen's scale per monitor with the system's scale to fall back on, the systems it runs on
+// and no request for rights beyond the player's.
+TEST(ResourcesTest, TheProgramDeclaresWhatItNeedsInItsManifest) {
+    char path[MAX_PATH] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    ASSERT_GT(length, 0u);
+    std::string program(path, length);
+    program = program.substr(0, program.find_last_of("\\/") + 1) + "lexiblast.exe";
+    const HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    ASSERT_NE(module, nullptr) << program;
+    const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
+    ASSERT_NE(found, nullptr);
+    const std::string manifest(static_cast<const char*>(LockResource(LoadResource(module, found))),
+                               SizeofResource(module, found));
+    FreeLibrary(module);
+    const auto declares = [&](const char* text) { return manifest.find(text) != std::string::npos; };
+    EXPECT_TRUE(declares("name=\"Microsoft.Windows.Common-Controls\" version=\"6.0.0.0\""));
+    EXPECT_TRUE(declares(">PerMonitorV2, System</dpiAwareness>"));
+    EXPECT_TRUE(declares(">true</dpiAware>"));
+    EXPECT_TRUE(declares("<requestedExecutionLevel level=\"asInvoker\""));
+    EXPECT_TRUE(declares("{35138b9a-5d96-4fbd-8e2d-a2440225f93a}")); // Windows 7, the oldest
+    EXPECT_TRUE(declares("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}")); // Windows 10 and 11
+}
+
+// The tests carry the same manifest, so they run the way the program does: scaled by the system
+// rather than stretched, with the common controls of version 6 from the side-by-side store.
+TEST(ResourcesTest, TheManifestTakesEffect) {
+    EXPECT_TRUE(IsProcessDPIAware());
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(LoadLibraryA("comctl32.dll"), path, MAX_PATH);
+    CharLowerA(path);
+    EXPECT_NE(std::string(path).find("common-controls_6595b64144ccf1df_6."), std::string::npos) << path;
+}
