@@ -35,9 +35,9 @@ setting() { sed -n "s/^set($1 \"\(.*\)\")$/\1/p" "$build/CPackConfig.cmake"; }
 version=$(setting CPACK_PACKAGE_VERSION)
 name=Lexiblast-$version-$(setting CPACK_SYSTEM_NAME)
 check "cpack made $name.exe and $name.zip" test -f "$out/$name.exe" -a -f "$out/$name.zip"
+fresh_prefix() { bash "$top/scripts/wine-prefix.sh" setup "$WINEPREFIX" >/dev/null; }
+check "a fresh Wine prefix made" fresh_prefix
 [ "$failed" -eq 0 ] || finish
-
-bash "$top/scripts/wine-prefix.sh" setup "$WINEPREFIX" >/dev/null || finish
 user=$WINEPREFIX/drive_c/users/$(id -un)
 folder=$user/AppData/Local/Programs/Lexiblast
 shortcut="$user/AppData/Roaming/Microsoft/Windows/Start Menu/Programs/Lexiblast.lnk"
