@@ -49,6 +49,8 @@ expected=$(printf '%s\n' "${files[@]}" | LC_ALL=C sort)
 installed=$(ls "$folder" 2>/dev/null | grep -vx uninstall.exe | LC_ALL=C sort)
 check "the install folder holds the program's files" test "$installed" = "$expected"
 check "the install folder holds the uninstaller" test -f "$folder/uninstall.exe"
+about() { strings -el "$folder/lexiblast.exe" | grep -x "Lexiblast version $version" >/dev/null; }
+check "the installed program's About box names version $version" about
 zipped=$(unzip -Z1 "$out/$name.zip" | sed -n "s|^$name/\(.\)|\1|p" | LC_ALL=C sort)
 check "the zip holds the same files" test "$zipped" = "$expected"
 
