@@ -10,6 +10,7 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64 mingw-w64-tools
   wine wine64 wine32:i386 xvfb xauth fonts-wine fonts-liberation imagemagick
   scowl
+  nsis python3 unzip # the Windows installers of scripts/package.sh, and their test
 )
 
 need_update=0
