@@ -33,9 +33,21 @@ replacements=(
 # Raise when the settings below change: prefixes made before get them at their next start.
 settings_version=1
 
-# The registry settings: the font stand-ins, and web pages (the help page) and web addresses opened
-# by winebrowser, which hands them to the desktop's own opener (xdg-open). Wine's own set-up leaves
-# .htm and .html without a file type when its HTML engine is switched off, as it is here.
+# The programs winebrowser tries in turn (Wine's own list).
+browsers=(xdg-open firefox konqueror mozilla netscape galeon opera dillo)
+has_browser() {
+  local b
+  for b in "${browsers[@]}"; do
+    command -v "$b" >/dev/null && return 0
+  done
+  return 1
+}
+
+# The registry settings: the font stand-ins, and how web pages (the help page) and web addresses
+# open. With a browser on the machine, winebrowser opens both and hands them to it (xdg-open: the
+# desktop's own choice); Wine's own set-up leaves .htm and .html without a file type when its HTML
+# engine is switched off, as it is here. Without one, nothing is set up to open them, so that the
+# game tells the player so instead of handing them to a winebrowser that fails without a word.
 write_settings() {
   printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\n'
   local pair
@@ -44,16 +56,23 @@ write_settings() {
   done
   local browser='@="\"C:\\windows\\system32\\winebrowser.exe\" \"%1\""'
   local type
-  for type in .htm .html; do
-    printf '\n[HKEY_CLASSES_ROOT\\%s]\n@="htmlfile"\n"Content Type"="text/html"\n' "$type"
-  done
-  for type in htmlfile http https; do
-    printf '\n[HKEY_CLASSES_ROOT\\%s\\shell\\open\\command]\n%s\n' "$type" "$browser"
-  done
+  if has_browser; then
+    for type in .htm .html; do
+      printf '\n[HKEY_CLASSES_ROOT\\%s]\n@="htmlfile"\n"Content Type"="text/html"\n' "$type"
+    done
+    for type in htmlfile http https; do
+      printf '\n[HKEY_CLASSES_ROOT\\%s\\shell\\open\\command]\n%s\n' "$type" "$browser"
+    done
+  else
+    for type in .htm .html http\\shell\\open https\\shell\\open; do
+      printf '\n[-HKEY_LOCAL_MACHINE\\Software\\Classes\\%s]\n' "$type"
+    done
+  fi
 }
 
 # Creates the prefix once, links Wine's fonts into it (Wine 8 does not find them otherwise, and
-# window titles lose their letters) and brings its registry settings up to date.
+# window titles lose their letters) and brings its registry settings up to date, also when a browser
+# has come or gone since.
 prepare() {
   mkdir -p "$prefix"
   if [ ! -f "$prefix/.lexiblast-ready" ]; then
@@ -65,11 +84,13 @@ prepare() {
     done
     touch "$prefix/.lexiblast-ready"
   fi
-  if [ "$(cat "$prefix/.lexiblast-settings" 2>/dev/null)" != "$settings_version" ]; then
+  local state=$settings_version
+  has_browser && state="$state with a browser"
+  if [ "$(cat "$prefix/.lexiblast-settings" 2>/dev/null)" != "$state" ]; then
     write_settings >"$prefix/lexiblast.reg"
     wine regedit /S 'Z:'"${prefix//\//\\}"'\lexiblast.reg' >>"$prefix/wineboot.log" 2>&1 </dev/null ||
       { cat "$prefix/wineboot.log"; exit 1; }
-    echo "$settings_version" >"$prefix/.lexiblast-settings"
+    echo "$state" >"$prefix/.lexiblast-settings"
   fi
 }
 
