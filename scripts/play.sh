@@ -89,7 +89,7 @@ start_game() {
 }
 
 if [ -n "${DISPLAY:-}" ]; then
-  install_launcher
+  [ $on_virtual_screen = 1 ] || install_launcher # not for a virtual screen: no desktop shows it
   start_game
 else
   echo "Starting on a virtual screen (Xvfb); nothing will be shown. Stop it with Ctrl+C." >&2
