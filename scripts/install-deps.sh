@@ -12,6 +12,14 @@ packages=(
   scowl
   nsis python3 unzip # the Windows installers of scripts/package.sh, and their test
 )
+# Stand-ins for the faces the game asks for, mapped by name in the game's Wine prefix
+# (scripts/wine-prefix.sh): metric twins of Arial, Times New Roman and Courier New (fonts-liberation
+# above) and a spread of sans, serif, condensed, display and script faces for random fonts.
+packages+=(
+  fonts-dejavu-extra fonts-comic-neue fonts-linuxlibertine fonts-ebgaramond fonts-oldstandard
+  fonts-gfs-didot fonts-yanone-kaffeesatz fonts-cantarell fonts-league-spartan fonts-beteckna
+  fonts-dancingscript fonts-breip fonts-femkeklaver
+)
 
 need_update=0
 if ! dpkg --print-foreign-architectures | grep -qx i386; then

@@ -1,8 +1,9 @@
 // Draws the program's icons as icon files:
 //   make_icons <folder>
-// writes lexiblast.ico (the program icon, 16, 32 and 48 pixels) and the four feedback cursors zap.ico,
-// eliminate.ico, fakezapped.ico and wordeliminated.ico (16 and 32 pixels) into the folder. Every image
-// is drawn from a few shapes, so the build makes the same bytes every time.
+// writes lexiblast.ico (the program icon, 16, 32 and 48 pixels), the program icon as the pictures a
+// Linux desktop shows in its application menu (lexiblast-48.png and lexiblast-256.png) and the four
+// feedback cursors zap.ico, eliminate.ico, fakezapped.ico and wordeliminated.ico (16 and 32 pixels)
+// into the folder. Every image is drawn from a few shapes, so the build makes the same bytes every time.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -198,6 +199,83 @@ void PutLittleEndian(std::vector<std::uint8_t>& out, std::uint32_t value, int by
     }
 }
 
+void PutBigEndian(std::vector<std::uint8_t>& out, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out.push_back(static_cast<std::uint8_t>(value >> shift));
+    }
+}
+
+std::uint32_t Crc32(const std::uint8_t* data, std::size_t size) {
+    std::uint32_t crc = 0xFFFFFFFFu;
+    for (std::size_t i = 0; i < size; ++i) {
+        crc ^= data[i];
+        for (int bit = 0; bit < 8; ++bit) {
+            crc = (crc >> 1) ^ (0xEDB88320u & (0u - (crc & 1u)));
+        }
+    }
+    return ~crc;
+}
+
+void PutChunk(std::vector<std::uint8_t>& out, const char (&type)[5], const std::vector<std::uint8_t>& data) {
+    PutBigEndian(out, static_cast<std::uint32_t>(data.size()));
+    const std::size_t start = out.size();
+    out.insert(out.end(), type, type + 4);
+    out.insert(out.end(), data.begin(), data.end());
+    PutBigEndian(out, Crc32(out.data() + start, out.size() - start));
+}
+
+// A PNG file of the image: 8-bit RGBA rows without filtering, kept in stored (uncompressed) deflate
+// blocks, which every PNG reader takes and which need no compressor.
+std::vector<std::uint8_t> PngFile(const Image& image) {
+    const std::size_t size = static_cast<std::size_t>(image.Size);
+    std::vector<std::uint8_t> raw;
+    for (std::size_t y = 0; y < size; ++y) {
+        raw.push_back(0); // filter: none
+        for (std::size_t x = 0; x < size; ++x) {
+            const Color& c = image.Pixels[y * size + x];
+            raw.insert(raw.end(), {static_cast<std::uint8_t>(c.R), static_cast<std::uint8_t>(c.G),
+                                   static_cast<std::uint8_t>(c.B), static_cast<std::uint8_t>(c.A)});
+        }
+    }
+    std::vector<std::uint8_t> zlib{0x78, 0x01};
+    constexpr std::size_t kLargestBlock = 65535;
+    std::size_t at = 0;
+    do {
+        const std::size_t length = std::min(kLargestBlock, raw.size() - at);
+        zlib.push_back(at + length == raw.size() ? 1 : 0); // the last block, stored
+        PutLittleEndian(zlib, static_cast<std::uint32_t>(length), 2);
+        PutLittleEndian(zlib, static_cast<std::uint32_t>(~length & 0xFFFFu), 2);
+        zlib.insert(zlib.end(), raw.begin() + static_cast<std::ptrdiff_t>(at),
+                    raw.begin() + static_cast<std::ptrdiff_t>(at + length));
+        at += length;
+    } while (at < raw.size());
+    std::uint32_t a = 1, b = 0; // Adler-32 of the uncompressed bytes
+    for (const std::uint8_t byte : raw) {
+        a = (a + byte) % 65521;
+        b = (b + a) % 65521;
+    }
+    PutBigEndian(zlib, (b << 16) | a);
+
+    std::vector<std::uint8_t> header;
+    PutBigEndian(header, static_cast<std::uint32_t>(size));
+    PutBigEndian(header, static_cast<std::uint32_t>(size));
+    header.insert(header.end(), {8, 6, 0, 0, 0}); // 8 bits, RGBA, deflate, no filter, no interlace
+    std::vector<std::uint8_t> file{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    PutChunk(file, "IHDR", header);
+    PutChunk(file, "IDAT", zlib);
+    PutChunk(file, "IEND", {});
+    return file;
+}
+
+bool WriteFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
+    std::FILE* out = std::fopen(path.c_str(), "wb");
+    if (out == nullptr) {
+        return false;
+    }
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    return std::fclose(out) == 0 && written;
+}
+
 // One image of an icon file: a 32-bit colour bitmap and a 1-bit mask, both bottom row first. The mask
 // hides only the fully transparent pixels, so that a display without alpha blending still shows the
 // soft edges; those hidden pixels are black, which leaves the screen unchanged.
@@ -255,13 +333,7 @@ bool WriteIcon(const std::string& path, const std::vector<Image>& images) {
     for (const auto& d : data) {
         file.insert(file.end(), d.begin(), d.end());
     }
-
-    std::FILE* out = std::fopen(path.c_str(), "wb");
-    if (out == nullptr) {
-        return false;
-    }
-    const bool written = std::fwrite(file.data(), 1, file.size(), out) == file.size();
-    return std::fclose(out) == 0 && written;
+    return WriteFile(path, file);
 }
 
 std::vector<Image> Cursor(Color fill, Color rim, Mark mark) {
@@ -288,6 +360,13 @@ int main(int argc, char** argv) {
     for (const auto& [name, images] : icons) {
         const std::string path = folder + "/" + name;
         if (!WriteIcon(path, images)) {
+            std::fprintf(stderr, "make_icons: cannot write %s\n", path.c_str());
+            return 1;
+        }
+    }
+    for (const int size : {48, 256}) {
+        const std::string path = folder + "/lexiblast-" + std::to_string(size) + ".png";
+        if (!WriteFile(path, PngFile(ProgramIcon(size)))) {
             std::fprintf(stderr, "make_icons: cannot write %s\n", path.c_str());
             return 1;
         }

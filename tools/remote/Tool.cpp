@@ -212,6 +212,25 @@ int Shots(const std::string& exe, const std::string& folder) {
     } else {
         Check(false, "game selection opened");
     }
+    // Stage 8, where every word comes in a face of its own, a few seconds in.
+    Sleep(1000);
+    PostMessageA(game.Window, WM_COMMAND, MAKEWPARAM(32785, 0), 0);
+    AnswerYes(game, "New Game");
+    if (HWND select = WaitForDialog(game.Process.dwProcessId, "Welcome", 10000)) {
+        HWND list = GetDlgItem(select, 1024);
+        const std::vector<std::string> stages = ListBoxItems(list);
+        const auto stage8 = std::find_if(stages.begin(), stages.end(), [](const std::string& item) {
+            return item.rfind("Stage 8", 0) == 0;
+        });
+        Check(stage8 != stages.end(), "stage 8 listed");
+        SendMessageA(list, LB_SETCURSEL, static_cast<WPARAM>(stage8 - stages.begin()), 0);
+        PressButton(select, IDOK);
+        WaitUntilGone(select, 5000);
+        Sleep(6000);
+        Shoot(game.Window, folder, "stage-8");
+    } else {
+        Check(false, "game selection opened for stage 8");
+    }
     Sleep(1000);
     PostMessageA(game.Window, WM_COMMAND, MAKEWPARAM(32795, 0), 0);
     AnswerYes(game, "Next Game");

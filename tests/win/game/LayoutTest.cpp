@@ -1,6 +1,10 @@
 #include "GameFixture.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <set>
+#include <string>
 
 namespace {
 
@@ -53,19 +57,60 @@ TEST_F(LayoutTest, ANewSizeScalesEveryWordAndSetsItsSizeFromThePreferenceWithFlo
     EXPECT_EQ(Preferences.FontSize, 24);
 }
 
-TEST_F(LayoutTest, NewColoursShowAtOnceAndTheGameLeavesKeysCommandsAndUndoToTheWindow) {
+TEST_F(LayoutTest, NewColoursShowAtOnce) {
     auto game = Start();
     Preferences.BackgroundColor = kGreen;
     const RECT score = game->ScoreDisplay->Rect;
     EXPECT_EQ(CountPixels(game->Buffer.MemoryDC, score, Is(kGreen)), 0);
     EXPECT_EQ(game->OnSettingsChanged(window, nullptr), 1);
     EXPECT_GT(CountPixels(game->Buffer.MemoryDC, score, Is(kGreen)), 1000) << "the displays drawn again";
-    for (const auto key :
-         {&CGame::OnKeyUp, &CGame::OnKeyDown, &CGame::OnKeyLeft, &CGame::OnKeyRight, &CGame::OnKeySpace}) {
-        EXPECT_EQ(((*game).*key)(window), 0);
+}
+
+// Random fonts must look random: the faces of the table, each drawn at the same size into the same
+// bitmap, give at least twelve different pictures (a face the system lacks falls back to another).
+TEST(FaceTableTest, TheRandomFacesDrawAtLeastTwelveDifferentLooks) {
+    constexpr int kWidth = 640, kHeight = 64;
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), kWidth, -kHeight, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    const HDC dc = CreateCompatibleDC(nullptr);
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ASSERT_NE(bitmap, nullptr);
+    const HGDIOBJ old = SelectObject(dc, bitmap);
+    const RECT all{0, 0, kWidth, kHeight};
+    std::set<std::string> looks;
+    for (const char* face : kFaceTable) {
+        const HFONT font = CreateFontA(-40, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0,
+                                       NONANTIALIASED_QUALITY, 0, face);
+        const HGDIOBJ before = SelectObject(dc, font);
+        FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+        TextOutA(dc, 4, 4, "Quick wafting zephyrs", 21);
+        GdiFlush();
+        looks.emplace(static_cast<const char*>(bits), std::size_t{kWidth} * kHeight * 4);
+        DeleteObject(SelectObject(dc, before));
     }
-    EXPECT_EQ(game->OnCommand(window, 32786, 0, 0), 0);
-    EXPECT_EQ(game->Undo(window), 0);
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    std::printf("%zu different looks of %d faces\n", looks.size(), kFaceRows);
+    EXPECT_GE(looks.size(), 12u);
+}
+
+int CALLBACK CountFamily(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM families) {
+    ++*reinterpret_cast<int*>(families);
+    return 1;
+}
+
+// The font chooser of the settings opens on the stored face only when the system lists it by name.
+TEST(FaceTableTest, TheDefaultFaceIsListedByName) {
+    LOGFONTA wanted{};
+    wanted.lfCharSet = ANSI_CHARSET;
+    std::strcpy(wanted.lfFaceName, "Arial");
+    int families = 0;
+    const HDC dc = GetDC(nullptr);
+    EnumFontFamiliesExA(dc, &wanted, CountFamily, reinterpret_cast<LPARAM>(&families), 0);
+    ReleaseDC(nullptr, dc);
+    EXPECT_GT(families, 0);
 }
 
 } // namespace
