@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <tuple>
 
 namespace {
 
@@ -99,35 +100,30 @@ TEST_F(PlayTest, GameEndsAtTheTickItsConditionIsMetForItsReasonAndNeverByTheSeco
 
 TEST_F(PlayTest, AClickJudgesTheHoveredWordByTheDictionaryScoresItsKindAndShowsAtOnce) {
     using G = CZapGame;
-    const struct {
-        const char* text;
-        bool left;
-        int penalize, state;
-        std::uint32_t marks;
-        StringList G::*list;
-        HCURSOR G::*cursor;
-        int sound, lifespan, score, words;
-    } cases[] = {
-        {"HOUSE", true, 1, SpriteGrowing, 0, &G::WordsZapped, &G::ZapCursor, 236, 20, 3, 1},
-        {"zqxvb", false, 1, SpriteShrinking, 0, &G::FakesEliminated, &G::EliminateCursor, 236, 20, 7, 1},
-        {"zqxvb", true, 1, SpriteBlinkItalic, MarkCross, &G::FakesZapped, &G::FakeZappedCursor, 239, 300000,
-         0, -1},
-        {"house", false, 1, SpriteBlinkBold, MarkDoubleFrame, &G::WordsEliminated, &G::WordEliminatedCursor,
-         239, 300000, 0, -1},
-        {"house", false, 0, SpriteBlinkBold, MarkDoubleFrame, &G::WordsEliminated, &G::WordEliminatedCursor,
-         239, 300000, 0, 0},
-    };
+    // Text, button, PenalizeMistakes; then the word's state and marks, where it is filed, the cursor, the
+    // sound, the word's lifespan, the score and the word count.
+    const std::tuple<const char*, bool, int, int, std::uint32_t, StringList G::*, HCURSOR G::*, int, int, int,
+                     int>
+        cases[] = {
+            {"HOUSE", true, 1, SpriteGrowing, 0, &G::WordsZapped, &G::ZapCursor, 236, 20, 3, 1},
+            {"zqxvb", false, 1, SpriteShrinking, 0, &G::FakesEliminated, &G::EliminateCursor, 236, 20, 7, 1},
+            {"zqxvb", true, 1, SpriteBlinkItalic, MarkCross, &G::FakesZapped, &G::FakeZappedCursor, 239,
+             300000, 0, -1},
+            {"house", false, 1, SpriteBlinkBold, MarkDoubleFrame, &G::WordsEliminated,
+             &G::WordEliminatedCursor, 239, 300000, 0, -1},
+            {"house", false, 0, SpriteBlinkBold, MarkDoubleFrame, &G::WordsEliminated,
+             &G::WordEliminatedCursor, 239, 300000, 0, 0}};
     GameSettings.EndGameCondition = EndOnTarget;
     GameSettings.ExpireMistakes = 0;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(
-            Format("%s with the %s button, penalize %d", c.text, c.left ? "left" : "right", c.penalize));
-        GameSettings.PenalizeMistakes = c.penalize;
+    for (const auto& [text, left, penalize, state, marks, list, cursor, sound, lifespan, points, count] :
+         cases) {
+        SCOPED_TRACE(Format("%s with the %s button, penalize %d", text, left ? "left" : "right", penalize));
+        GameSettings.PenalizeMistakes = penalize;
         auto game = StartQuiet();
         game->WordPoints = 3; // each kind of word scores its own points
         game->FakePoints = 7;
         WordSprite* other = Put(*game, "apple");
-        WordSprite* word = Put(*game, c.text);
+        WordSprite* word = Put(*game, text);
         Tick(*game);
         game->OnMouseMove(window, other->Rect.left, other->Rect.top, 0);
         EXPECT_EQ(other->Marks, MarkFrame);
@@ -142,25 +138,25 @@ TEST_F(PlayTest, AClickJudgesTheHoveredWordByTheDictionaryScoresItsKindAndShowsA
         };
         const auto score = shot(game->ScoreDisplay), words = shot(game->WordsDisplay);
         gWaves.clear();
-        EXPECT_EQ(Click(*game, *word, c.left), 1);
+        EXPECT_EQ(Click(*game, *word, left), 1);
         EXPECT_EQ(other->Marks, 0u) << "the frame leaves with the pointer";
         EXPECT_EQ(word->Live, 0);
-        EXPECT_EQ(word->State, c.state);
-        EXPECT_EQ(word->Lifespan, c.lifespan);
-        EXPECT_EQ(Items((*game).*c.list), std::vector<std::string>{c.text});
+        EXPECT_EQ(word->State, state);
+        EXPECT_EQ(word->Lifespan, lifespan);
+        EXPECT_EQ(Items((*game).*list), std::vector<std::string>{text});
         EXPECT_EQ(Filed(*game), 1);
-        EXPECT_EQ(gCursors.back(), (*game).*c.cursor);
-        EXPECT_EQ(gWaves, std::vector<int>{c.sound});
-        EXPECT_EQ(game->Score(), c.score);
-        EXPECT_EQ(game->WordsDisplay->Value, c.words);
-        EXPECT_EQ(shot(game->ScoreDisplay) != score, c.score != 0) << "shown at once";
-        EXPECT_EQ(shot(game->WordsDisplay) != words, c.words != 0) << "shown at once";
+        EXPECT_EQ(gCursors.back(), (*game).*cursor);
+        EXPECT_EQ(gWaves, std::vector<int>{sound});
+        EXPECT_EQ(game->Score(), points);
+        EXPECT_EQ(game->WordsDisplay->Value, count);
+        EXPECT_EQ(shot(game->ScoreDisplay) != score, points != 0) << "shown at once";
+        EXPECT_EQ(shot(game->WordsDisplay) != words, count != 0) << "shown at once";
         // Pointing away shows the arrow and takes the frame; pointing back shows the verdict again.
         game->OnMouseMove(window, -5, -5, 0);
-        EXPECT_EQ(word->Marks, c.marks);
+        EXPECT_EQ(word->Marks, marks);
         EXPECT_EQ(gCursors.back(), game->ArrowCursor);
         game->OnMouseMove(window, word->Rect.right, word->Rect.bottom, 0);
-        EXPECT_EQ(gCursors.back(), (*game).*c.cursor);
+        EXPECT_EQ(gCursors.back(), (*game).*cursor);
     }
 }
 
