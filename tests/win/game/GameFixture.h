@@ -1,7 +1,7 @@
 #pragma once
 
-// A word-field game on a real 640 x 480 window with the shipped word list and seeded draws, driven by
-// timer messages; the host ends a game as the application does. Cursors, sounds and the pointer are spied.
+// A word-field game on a real 640 x 480 window with the shipped word list and seeded draws; the host ends
+// a game as the application does. Cursors, sounds and the pointer are spied.
 
 #include "WindowFixture.h"
 
@@ -12,6 +12,7 @@
 #include "words/Dictionary.h"
 #include "words/Random.h"
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -71,20 +72,19 @@ protected:
 
     // A game of type G from the current settings, painted once so that the field is laid out.
     template <typename G = CZapGame>
-    std::unique_ptr<G> Start() {
-        auto game = std::make_unique<G>(host, GetModuleHandleA(nullptr), &Words());
+    std::unique_ptr<CZapGame> Start() {
+        std::unique_ptr<CZapGame> game = std::make_unique<G>(host, GetModuleHandleA(nullptr), &Words());
         host.game = game.get();
         game->OnPaint(window, nullptr);
         return game;
     }
-    // One that adds no word by itself.
-    std::unique_ptr<CZapGame> StartQuiet() {
+    std::unique_ptr<CZapGame> StartQuiet() { // one that adds no word by itself
         auto game = Start();
         game->NextWordTicks = 0x7FFFFFFF;
         return game;
     }
     void Tick(CZapGame& game, int ticks = 1) {
-        for (int i = 0; i < ticks; ++i) {
+        while (ticks-- > 0) {
             game.OnTimer(window, 205);
         }
     }
@@ -119,7 +119,7 @@ inline void AddBox(CZapGame& game, RECT r) {
     game.FieldSprites.back()->Place(r.top, r.left, r.bottom, r.right);
 }
 inline std::vector<std::string> Items(const StringList& list) {
-    return std::vector<std::string>(list.Items, list.Items + list.Count);
+    return {list.Items, list.Items + list.Count};
 }
 inline int Filed(const CZapGame& game) {
     return game.WordsZapped.Count + game.WordsEliminated.Count + game.WordsIgnored.Count +
@@ -127,12 +127,10 @@ inline int Filed(const CZapGame& game) {
 }
 // Everything a refused click or timer message could change, so that a failure shows what moved.
 inline std::string Tally(const CZapGame& game) {
-    int live = 0;
-    for (const auto& sprite : game.FieldSprites) {
-        live += sprite->IsLive() ? 1 : 0;
-    }
+    const auto live = std::count_if(game.FieldSprites.begin(), game.FieldSprites.end(),
+                                    [](const auto& sprite) { return sprite->IsLive(); });
     return Format("score %d words %d clock %d live %d of %d waves %d filed %d", game.ScoreDisplay->Value,
-                  game.WordsDisplay->Value, game.ClockDisplay->Value, live,
+                  game.WordsDisplay->Value, game.ClockDisplay->Value, static_cast<int>(live),
                   static_cast<int>(game.FieldSprites.size()), static_cast<int>(gWaves.size()), Filed(game));
 }
 // Gives window a client area of width x height, tells game as the window procedure would, lays out.

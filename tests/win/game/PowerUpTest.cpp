@@ -112,41 +112,4 @@ TEST_F(PowerUpTest, TheMysteryWordNeverClearsTheScreen) {
     }
 }
 
-TEST_F(PowerUpTest, ScoringPowerUpsClassifyEveryLiveWordOfTheirKindUntilTheTarget) {
-    GameSettings.EndGameCondition = 2;
-    GameSettings.PenalizeMistakes = 0;
-    const struct {
-        const char* name;
-        int target, score;
-        std::vector<std::string> zapped, eliminated;
-    } cases[] = {{"<score-any-fakes>", 50, 24, {"cat"}, {"zqxvb", "qqxt", "xkcdz"}},
-                 {"<score-any-words>", 4, 12, {"cat", "house", "table", "zebra"}, {}}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(Format("%s with target %d", c.name, c.target));
-        GameSettings.TargetCount = c.target;
-        host.endReasons.clear();
-        auto game = StartQuiet();
-        game->WordPoints = 3;
-        game->FakePoints = 7;
-        WordSprite* classified = Put(*game, "cat");
-        WordSprite* mistake = Put(*game, "wxqz");
-        for (const char* text : {"house", "zqxvb", "table", "qqxt", "zebra", "apple", "xkcdz", "dog"}) {
-            ASSERT_NE(Put(*game, text), nullptr) << text;
-        }
-        WordSprite* bonus = PowerUp(*game, "<+100 points>");
-        WordSprite* scorer = PowerUp(*game, c.name);
-        Click(*game, *classified, true);
-        Click(*game, *mistake, true);
-        gWaves.clear();
-        Click(*game, *scorer, true);
-        EXPECT_EQ(game->Score(), c.score);
-        EXPECT_EQ(Items(game->WordsZapped), c.zapped);
-        EXPECT_EQ(Items(game->FakesEliminated), c.eliminated);
-        EXPECT_EQ(std::count(gWaves.begin(), gWaves.end(), 236), 3);
-        EXPECT_EQ(host.endReasons, std::vector<int>(c.target == 4 ? 1 : 0, 1));
-        EXPECT_EQ(mistake->State, SpriteBlinkItalic);
-        EXPECT_EQ(bonus->Live, 1);
-    }
-}
-
 } // namespace

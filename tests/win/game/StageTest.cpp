@@ -14,23 +14,17 @@
 
 namespace {
 
-template <typename G>
-std::unique_ptr<CZapGame> Make(GameHost& host, Dictionary* words) {
-    return std::make_unique<G>(host, GetModuleHandleA(nullptr), words);
-}
-// The custom game, then stages 1 to 9.
-std::unique_ptr<CZapGame> (*const kMakers[])(GameHost&, Dictionary*) = {
-    Make<CZapGame>,        Make<CFindFiftyGame>,      Make<CFiftySecondsGame>, Make<CHardToFindGame>,
-    Make<CFiftyFakesGame>, Make<CFakeForFiftyGame>,   Make<CHardToFakeGame>,   Make<CAnyFiftyGame>,
-    Make<CWackyFiftyGame>, Make<CLimitedInfinityGame>};
-
 class StageTest : public ZapGameTest {
 protected:
-    std::unique_ptr<CZapGame> StartStage(int stage) {
-        auto game = kMakers[stage](host, &Words());
-        host.game = game.get();
-        game->OnPaint(window, nullptr);
-        return game;
+    std::unique_ptr<CZapGame> StartStage(int stage) { // the custom game, then stages 1 to 9
+        using S = StageTest;
+        static constexpr std::unique_ptr<CZapGame> (S::*kStarts[])() = {
+            &S::Start<CZapGame>,          &S::Start<CFindFiftyGame>,
+            &S::Start<CFiftySecondsGame>, &S::Start<CHardToFindGame>,
+            &S::Start<CFiftyFakesGame>,   &S::Start<CFakeForFiftyGame>,
+            &S::Start<CHardToFakeGame>,   &S::Start<CAnyFiftyGame>,
+            &S::Start<CWackyFiftyGame>,   &S::Start<CLimitedInfinityGame>};
+        return (this->*kStarts[stage])();
     }
     // Plays through the real handlers as a player who is usually right (wrong at the first round, so
     // that every game has a mistake) and takes a power-up one time in three (but not in a pause, where clicks
@@ -187,52 +181,47 @@ INSTANTIATE_TEST_SUITE_P(Stages, WholeGameTest, ::testing::Range(1, 10));
 
 // Settings no dialog would store, in a game that ends by its target or time: it still runs with clicks and a
 // resize, keeps its sprites apart and never takes points away.
-using R = GameSettingsRecord;
-const struct Hostile {
-    const char* name;
-    std::int32_t R::*field; // none: the FontSize preference
-    std::int32_t value;
-} kHostile[] = {{"AddWordInterval", &R::AddWordInterval, 0},
-                {"AddWordInterval", &R::AddWordInterval, INT32_MIN},
-                {"WordLifespan", &R::WordLifespan, -5},
-                {"TargetCount", &R::TargetCount, INT32_MAX},
-                {"TimeLimit", &R::TimeLimit, INT32_MIN},
-                {"FakeWordProbab", &R::FakeWordProbab, -5},
-                {"GenerateWords", &R::GenerateWords, -5},
-                {"EndGameCondition", &R::EndGameCondition, INT32_MAX},
-                {"GenerateFakes", &R::GenerateFakes, INT32_MAX},
-                {"FontSize", nullptr, -5},
-                {"FontSize", nullptr, INT32_MAX}};
-void PrintTo(const Hostile& hostile, std::ostream* out) {
-    *out << hostile.name << " " << hostile.value;
-}
-class HostileSettingsTest : public StageTest, public ::testing::WithParamInterface<Hostile> {};
-
-TEST_P(HostileSettingsTest, AGameRunsWithClicksAndAResize) {
-    const Hostile& c = GetParam();
-    GameSettings.EndGameCondition = c.field == &R::TimeLimit ? EndOnTime : EndOnTarget;
-    GameSettings.FadeWords = GameSettings.PrefillDeadRects = 1;
-    if (c.field != nullptr) {
-        GameSettings.*c.field = c.value;
-    } else {
-        Preferences.FontSize = WordFontSize = c.value;
-    }
-    auto game = StartStage(0);
-    EXPECT_TRUE(WordFontSize >= 8 && WordFontSize <= 5000) << "a loaded size is kept only within layout's";
-    Play(*game, 150, 1, [&](int tick) { tick == 75 ? ResizeField(window, *game, 800, 600) : void(); });
-    EXPECT_GE(game->Score(), 0);
-    for (auto a = game->FieldSprites.begin(); a != game->FieldSprites.end(); ++a) {
-        for (auto b = std::next(a); b != game->FieldSprites.end(); ++b) {
-            const RECT p = (*a)->Rect, q = (*b)->Rect,
-                       grown{q.left - 1, q.top - 1, q.right + 1, q.bottom + 1};
-            RECT both{}; // edges count: a sprite owns its border
-            EXPECT_FALSE((*a)->State != SpriteDisplay && (*b)->State != SpriteDisplay &&
-                         IntersectRect(&both, &p, &grown))
-                << Text(p) << " and " << Text(q);
+TEST_F(StageTest, AGameWithSettingsNoDialogStoresRunsWithClicksAndAResize) {
+    using R = GameSettingsRecord;
+    const std::pair<std::int32_t R::*, std::int32_t> cases[] = {// no field: the FontSize preference
+                                                                {&R::AddWordInterval, 0},
+                                                                {&R::AddWordInterval, INT32_MIN},
+                                                                {&R::WordLifespan, -5},
+                                                                {&R::TargetCount, INT32_MAX},
+                                                                {&R::TimeLimit, INT32_MIN},
+                                                                {&R::FakeWordProbab, -5},
+                                                                {&R::GenerateWords, -5},
+                                                                {&R::EndGameCondition, INT32_MAX},
+                                                                {&R::GenerateFakes, INT32_MAX},
+                                                                {nullptr, -5},
+                                                                {nullptr, INT32_MAX}};
+    int row = 0;
+    for (const auto& [field, value] : cases) {
+        SCOPED_TRACE(Format("row %d, value %d", ++row, value));
+        GameSettings = GameSettingsRecord{};
+        Preferences.FontSize = WordFontSize = 24;
+        GameSettings.EndGameCondition = field == &R::TimeLimit ? EndOnTime : EndOnTarget;
+        GameSettings.FadeWords = GameSettings.PrefillDeadRects = 1;
+        (field != nullptr ? GameSettings.*field : Preferences.FontSize) = value;
+        WordFontSize = Preferences.FontSize;
+        host.endReasons.clear();
+        SetWindowPos(window, nullptr, 0, 0, 640, 480, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        auto game = StartStage(0);
+        EXPECT_TRUE(WordFontSize >= 8 && WordFontSize <= 5000)
+            << "a loaded size is kept only within layout's";
+        Play(*game, 150, 1, [&](int tick) { tick == 75 ? ResizeField(window, *game, 800, 600) : void(); });
+        EXPECT_GE(game->Score(), 0);
+        for (auto a = game->FieldSprites.begin(); a != game->FieldSprites.end(); ++a) {
+            for (auto b = std::next(a); b != game->FieldSprites.end(); ++b) {
+                const RECT p = (*a)->Rect, q = (*b)->Rect,
+                           grown{q.left - 1, q.top - 1, q.right + 1, q.bottom + 1};
+                RECT both{}; // edges count: a sprite owns its border
+                EXPECT_FALSE((*a)->State != SpriteDisplay && (*b)->State != SpriteDisplay &&
+                             IntersectRect(&both, &p, &grown))
+                    << Text(p) << " and " << Text(q);
+            }
         }
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(Records, HostileSettingsTest, ::testing::ValuesIn(kHostile));
 
 } // namespace

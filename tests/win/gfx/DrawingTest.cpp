@@ -8,8 +8,6 @@ namespace {
 
 using DrawingTest = BufferTest;
 
-// The banner opens the debug output; a hardware exception is reported there and still ends the
-// process.
 TEST(DiagnosticsTest, TheBannerOpensTheDebugOutputAndHardwareExceptionsAreReportedThere) {
     static std::vector<std::string> lines;
     SetDebugSink([](const char* line) { lines.emplace_back(line); });
@@ -29,9 +27,9 @@ TEST(DiagnosticsTest, TheBannerOpensTheDebugOutputAndHardwareExceptionsAreReport
 TEST_F(DrawingTest, TheBitmapIsMadeAtTheFirstPassAndReplacedOnlyByAResizeToAnotherSize) {
     RECT nowhere{0, 0, 100, 20}; // nothing is drawn and no font made before there is a bitmap
     EXPECT_EQ(buffer->DrawString("word", nowhere, kWhite, kBlack, nullptr, 0) +
-                  buffer->TextWidth("word", nullptr),
+                  buffer->TextWidth("word", nullptr) +
+                  (buffer->MakeFont(12, "Arial", 0, 0) != nullptr ? 1 : 0),
               0);
-    EXPECT_EQ(buffer->MakeFont(12, "Arial", 0, 0), nullptr);
     const std::uint32_t made = GdiCounts.CreateCompatibleBitmap;
     buffer->BeginDraw(window, nullptr);
     buffer->EndDraw(nullptr);

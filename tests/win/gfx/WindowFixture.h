@@ -14,8 +14,7 @@
 #include <memory>
 #include <string>
 
-inline constexpr int kClientWidth = 320;
-inline constexpr int kClientHeight = 240;
+inline constexpr int kClientWidth = 320, kClientHeight = 240;
 inline constexpr RECT kClient{0, 0, kClientWidth, kClientHeight};
 inline constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255), kRed = RGB(255, 0, 0),
                           kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255);
