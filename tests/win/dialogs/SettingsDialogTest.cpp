@@ -40,9 +40,9 @@ struct Chooser {
         return confirmed;
     }
     static int WINAPI DeviceCaps(HDC dc, int index) {
-        const auto real = reinterpret_cast<decltype(&GetDeviceCaps)>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("gdi32.dll"), "GetDeviceCaps")));
-        return index == LOGPIXELSY ? pixelsPerInch : real(dc, index);
+        return index == LOGPIXELSY
+                   ? pixelsPerInch
+                   : ImportHook<decltype(&GetDeviceCaps)>::System("gdi32.dll", "GetDeviceCaps")(dc, index);
     }
 };
 
