@@ -19,10 +19,7 @@ using DialogAction = DialogDriver::Action;
 // Opens a dialog with open(), answers it and the dialogs it opens in order, and returns its result.
 template <typename Open>
 INT_PTR Drive(Open open, std::initializer_list<DialogAction> actions) {
-    DialogDriver driver;
-    for (const DialogAction& action : actions) {
-        driver.Then(action);
-    }
+    const DialogDriver driver(actions);
     const INT_PTR result = open();
     EXPECT_EQ(driver.Pending(), 0u) << "every queued dialog appeared";
     return result;

@@ -81,8 +81,7 @@ TEST_F(HighScoreDialog, ANewScoreTakesTheRowBelowEveryEntryItDoesNotBeatAndOkSto
     }
 }
 
-// Before any list is stored the rows show the default ladder (nine times higher in the tour) with
-// made-up names; only OK stores it. A stored name too long is shown cut, a score that is no number as 0.
+// The default ladder (nine times higher in the tour) until OK stores it; bad stored entries shown safely.
 TEST_F(HighScoreDialog, ViewModeShowsTheDefaultsOrTheStoredListAsItCan) {
     CurrentTitleId = 453;
     for (const int roundRobin : {1, 0}) {

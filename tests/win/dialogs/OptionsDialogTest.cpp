@@ -22,8 +22,7 @@ std::string EndControlsEnabled(HWND dialog) {
 INT_PTR Options(const DialogAction& action) {
     return Drive([] { return ShowOptionsDialog(nullptr); }, {action});
 }
-// Each control with its field, and the field's value after one click on it: the ten
-// check boxes first, then the radio buttons and the fake check boxes (each a bit of the factory 1).
+// Each control, its field and the value one click leaves: check boxes, radio buttons, fake boxes.
 const std::tuple<int, Field, std::int32_t> kControls[] = {
     {1007, &S::ScoreValidWords, 0},  {1008, &S::ScoreBogusWords, 0},  {1005, &S::AddWordsFaster, 0},
     {1046, &S::HandicapSpeed, 0},    {1047, &S::AdjustLifespan, 0},   {1054, &S::AnimateWords, 1},
@@ -34,18 +33,16 @@ const std::tuple<int, Field, std::int32_t> kControls[] = {
     {1020, &S::GenerateFakes, 3},    {1021, &S::GenerateFakes, 5}};
 const auto kBoxes = std::span(kControls).first(10);
 
-// Each control's check, the interval and duration, the end controls enabled; a value no button stands
-// for shows as "no room" or "completely at random", a time too long for milliseconds as the largest.
+// A value no button stands for shows as "no room" or "at random", too long a time as the largest.
 TEST_F(OptionsDialog, EveryOpeningShowsTheRecordAsItIsAndOkWithoutAChangeIsCancel) {
     for (const std::int32_t on : {1, 0}) {
         for (const auto& [id, field, after] : kBoxes) {
             GameSettings.*field = on;
         }
-        GameSettings.GenerateFakes = on != 0 ? 5 : 2;
-        GameSettings.EndGameCondition = on != 0 ? 3 : 0;
-        GameSettings.GenerateWords = on != 0 ? 7 : 3;
-        GameSettings.AddWordInterval = on != 0 ? 7 : 20;
-        GameSettings.WordLifespan = on != 0 ? 21474837 : 5;
+        auto& s = GameSettings;
+        s.GenerateFakes = on != 0 ? 5 : 2, s.EndGameCondition = on != 0 ? 3 : 0,
+        s.GenerateWords = on != 0 ? 7 : 3;
+        s.AddWordInterval = on != 0 ? 7 : 20, s.WordLifespan = on != 0 ? 21474837 : 5;
         std::string shown;
         EXPECT_EQ(Options([&](HWND dialog) {
                       for (const auto& [id, field, after] : kControls) {

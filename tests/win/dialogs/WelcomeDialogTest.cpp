@@ -23,9 +23,8 @@ TEST_F(WelcomeDialogs, RuleLinesExplainTheSettings) {
           }});
 }
 
-// The stored choice and the position selected on opening (-1 none, with the hint for a description);
-// what the player does: 'p' Play, 'c' chooses the position `to` and plays, 'q' Quit; and the choice
-// and title afterwards.
+// The stored choice, the position selected on opening and its description; 'p' Play, 'c' chooses the
+// position `to` and plays, 'q' Quit; and the choice and title afterwards.
 TEST_F(WelcomeDialogs, TheStagesAreListedAndPlayStoresTheOneSelected) {
     // clang-format off
     const struct { int stored, position; const char* description; char does; int to, after; unsigned title; }

@@ -16,7 +16,10 @@ class DialogDriver {
 public:
     using Action = std::function<void(HWND dialog)>;
 
-    DialogDriver() : timer_(SetTimer(nullptr, 0, 10, &DialogDriver::OnTimer)) { current_ = this; }
+    explicit DialogDriver(std::initializer_list<Action> actions = {})
+        : actions_(actions), timer_(SetTimer(nullptr, 0, 10, &DialogDriver::OnTimer)) {
+        current_ = this;
+    }
     ~DialogDriver() { KillTimer(nullptr, timer_), current_ = nullptr; }
     DialogDriver(const DialogDriver&) = delete;
     DialogDriver& operator=(const DialogDriver&) = delete;
