@@ -26,11 +26,10 @@ protected:
         }
     }
 
-    // The caption and rows as shown when the dialog opened, and the one row whose name could be typed.
+    // Read() notes the caption, rows and writable row, types name into that row and presses button.
     Rows names, scores;
     std::string caption;
     int entryRow = -1;
-    // Reads the dialog, types name into the entry row (when there is one) and presses button.
     DialogAction Read(int button, const char* name = "") {
         return [this, button, name](HWND dialog) {
             caption = Text(dialog), names.clear(), scores.clear(), entryRow = -1;
