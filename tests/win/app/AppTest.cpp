@@ -1,5 +1,4 @@
-// The application in-process: the real main window made by the program's own start-up from a
-// prepared registry, played through its window procedure, dialogs answered as a player would.
+// The real main window from the program's own start-up, played through its window procedure.
 
 #include "app/CGameApp.h"
 
@@ -28,8 +27,7 @@ constexpr char kKey[] = "Software\\Quillmoor\\Lexiblast";
 constexpr char kGeneric[] = "Software\\Quillmoor\\Lexiblast\\Generic";
 constexpr char kTour[] = "Software\\Quillmoor\\Lexiblast\\RoundRobin";
 
-// Replacements for system calls: the main window's running timers with their periods, and the
-// display's bits per pixel (0: the real ones).
+// System calls replaced: the main window's running timers, the display's bits per pixel (0: real).
 struct Spy {
     static inline std::map<UINT_PTR, UINT> running;
     static inline int bits = 0;
@@ -131,7 +129,9 @@ protected:
     }
     // The window gone and the queue empty, the quit message included.
     void Stop() {
-        IsWindow(window) ? DestroyWindow(window) : FALSE;
+        if (IsWindow(window)) {
+            DestroyWindow(window);
+        }
         window = nullptr;
         for (MSG message{}; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) {
         }
