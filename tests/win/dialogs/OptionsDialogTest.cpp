@@ -40,9 +40,9 @@ TEST_F(OptionsDialog, EveryOpeningShowsTheRecordAsItIsAndOkWithoutAChangeIsCance
             GameSettings.*field = on;
         }
         auto& s = GameSettings;
-        s.GenerateFakes = on != 0 ? 5 : 2, s.EndGameCondition = on != 0 ? 3 : 0,
-        s.GenerateWords = on != 0 ? 7 : 3;
-        s.AddWordInterval = on != 0 ? 7 : 20, s.WordLifespan = on != 0 ? 21474837 : 5;
+        s.GenerateFakes = on != 0 ? 5 : 2, s.EndGameCondition = on != 0 ? 3 : 0;
+        s.GenerateWords = on != 0 ? 7 : 3, s.AddWordInterval = on != 0 ? 7 : 20;
+        s.WordLifespan = on != 0 ? 21474837 : 5;
         std::string shown;
         EXPECT_EQ(Options([&](HWND dialog) {
                       for (const auto& [id, field, after] : kControls) {
