@@ -18,7 +18,6 @@ protected:
         RegGetValueA(HKEY_CURRENT_USER, kList, name.c_str(), RRF_RT_REG_SZ, nullptr, text, &size);
         return text;
     }
-    // Entries named "P0", "P1", ... with these scores, from the top.
     static void StoreList(const Rows& list) {
         for (std::size_t i = 0; i < list.size(); ++i) {
             Store("Name" + std::to_string(i), "P" + std::to_string(i));

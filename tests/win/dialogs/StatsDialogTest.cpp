@@ -41,7 +41,6 @@ protected:
     }
 };
 
-// Each of the game's six lists is shown in its own list box, sorted, with its count.
 TEST_F(StatsDialog, GameOverListsEachWordListSortedInItsBoxWithItsCount) {
     const std::tuple<StringList CZapGame::*, int, int> boxes[] = {
         {&CZapGame::WordsZapped, 1040, 1044},     {&CZapGame::WordsEliminated, 1041, 1045},
@@ -70,7 +69,9 @@ TEST_F(StatsDialog, ResetAsksAndOnlyYesZeroesTheStoredNumbersButTheLatestScore) 
     for (const int answer : {IDNO, IDYES}) {
         const auto reset = [&](HWND dialog) {
             Click(dialog, 1013);
-            EXPECT_EQ(Numbers(dialog), answer == IDYES ? "120, 0, none, none, 0, 0 (0%), 0 (0%)" : kShown);
+            EXPECT_EQ(Text(dialog, 1015) + ", " + Text(dialog, 1016) + ", " + Text(dialog, 1021),
+                      answer == IDYES ? "120, 0, 0" : "120, 77, 3")
+                << "latest, average, played";
             Click(dialog, 1);
         };
         const auto box = [&](HWND asked) {
