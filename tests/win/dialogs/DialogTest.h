@@ -1,9 +1,7 @@
 #pragma once
 
-// The dialogs are operated from inside their own message loops, as a player would, so that the real
-// dialog procedures run. Every test starts from the factory rule settings and a fresh user's
-// preferences, with HKEY_CURRENT_USER redirected to a key of its own and the custom game's family
-// current.
+// Every dialog test starts from the factory rule settings and a fresh user's preferences, with
+// HKEY_CURRENT_USER redirected to a key of its own and the custom game's family current.
 
 #include "dialogs/DialogHelpers.h"
 #include "game/GameHost.h"
@@ -14,18 +12,13 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 using DialogAction = DialogDriver::Action;
-
 // Opens a dialog with open(), answers it and the dialogs it opens in order, and returns its result.
 template <typename Open>
 INT_PTR Drive(Open open, std::initializer_list<DialogAction> actions) {
-    DialogDriver driver;
-    for (const DialogAction& action : actions) {
-        driver.Then(action);
-    }
+    const DialogDriver driver(actions);
     const INT_PTR result = open();
     EXPECT_EQ(driver.Pending(), 0u) << "every queued dialog appeared";
     return result;

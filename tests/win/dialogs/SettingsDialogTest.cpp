@@ -15,19 +15,17 @@ INT_PTR Settings(const DialogAction& action) {
 }
 
 // The choosers as a player answers them: confirmed or not, with the colour 1, 2, 3, and the face
-// Face at Height pixels. What they started from is kept, with the custom colours they saw.
+// Face at Height pixels. What they started from is kept.
 struct Chooser {
     static inline BOOL confirmed = TRUE;
     static inline const char* face = "Arial";
     static inline LONG height = -32;
     static inline int pixelsPerInch = 96;
-    static inline std::vector<COLORREF> started, custom;
+    static inline std::vector<COLORREF> started;
     static inline std::vector<LONG> heights;
 
     static BOOL WINAPI Colour(CHOOSECOLORA* chooser) {
         started.push_back(chooser->rgbResult);
-        custom.push_back(chooser->lpCustColors[0]);
-        chooser->lpCustColors[0] = RGB(9, 9, custom.size());
         chooser->rgbResult = RGB(1, 2, 3);
         return confirmed;
     }
@@ -40,9 +38,9 @@ struct Chooser {
         return confirmed;
     }
     static int WINAPI DeviceCaps(HDC dc, int index) {
-        const auto real = reinterpret_cast<decltype(&GetDeviceCaps)>(
-            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("gdi32.dll"), "GetDeviceCaps")));
-        return index == LOGPIXELSY ? pixelsPerInch : real(dc, index);
+        return index == LOGPIXELSY
+                   ? pixelsPerInch
+                   : ImportHook<decltype(&GetDeviceCaps)>::System("gdi32.dll", "GetDeviceCaps")(dc, index);
     }
 };
 
@@ -82,11 +80,9 @@ TEST_F(SettingsDialogs, ChoosersStartFromTheFieldAndChangeItOnlyWhenConfirmed) {
     EXPECT_EQ(Settings(Press({1009, 1010, 1001, IDOK})), 2);
     EXPECT_EQ(Chooser::started,
               (std::vector<COLORREF>{RGB(255, 255, 128), RGB(0, 0, 128), RGB(255, 255, 128)}));
-    EXPECT_EQ(Chooser::custom.back(), RGB(9, 9, Chooser::custom.size() - 1)) << "custom colours kept";
     Chooser::confirmed = TRUE;
     Chooser::face = "Arial";
-    // Points and pixels per inch (0: none reported, taken as 96), and the height that goes out; a
-    // height confirmed unchanged comes back as the same size, rounded both ways.
+    // Points, pixels per inch (0: taken as 96) and the height sent; confirmed unchanged, the same size.
     const std::tuple<std::int32_t, int, LONG> cases[] = {
         {12, 96, -16}, {11, 96, -15}, {10, 96, -13}, {12, 120, -20}, {12, 0, -16}};
     for (const auto& [points, pixelsPerInch, height] : cases) {

@@ -1,9 +1,9 @@
 #pragma once
 
-// Operates modal dialogs from inside their own message loops, as a player would, so that the real
-// dialog procedures run: queue one action per dialog window that will appear, in order, then open
-// the first. Each action runs once the next new dialog of this thread (nested ones too) is visible
-// and enabled; a dialog left open with nothing queued ends after about three seconds with kGaveUp.
+// Operates modal dialogs from inside their own message loops, as a player would: queue one action
+// per dialog window that will appear, in order, then open the first. Each action runs once the next
+// new dialog of this thread (nested ones too) is visible and enabled; a dialog left open with nothing
+// queued is ended after about three seconds.
 
 #include <windows.h>
 
@@ -15,16 +15,12 @@
 class DialogDriver {
 public:
     using Action = std::function<void(HWND dialog)>;
-    static constexpr INT_PTR kGaveUp = -99;
 
-    DialogDriver() {
+    explicit DialogDriver(std::initializer_list<Action> actions = {})
+        : actions_(actions), timer_(SetTimer(nullptr, 0, 10, &DialogDriver::OnTimer)) {
         current_ = this;
-        timer_ = SetTimer(nullptr, 0, 10, &DialogDriver::OnTimer);
     }
-    ~DialogDriver() {
-        KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
+    ~DialogDriver() { KillTimer(nullptr, timer_), current_ = nullptr; }
     DialogDriver(const DialogDriver&) = delete;
     DialogDriver& operator=(const DialogDriver&) = delete;
 
@@ -36,11 +32,21 @@ private:
     static inline DialogDriver* current_ = nullptr;
 
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-        if (current_ != nullptr) {
-            current_->Step();
+        HWND dialog = nullptr;
+        EnumThreadWindows(GetCurrentThreadId(), &DialogDriver::Collect, reinterpret_cast<LPARAM>(&dialog));
+        if (current_ == nullptr || dialog == nullptr) {
+            return;
+        }
+        if (!current_->actions_.empty() && current_->seen_.insert(dialog).second) {
+            current_->idleTicks_ = 0;
+            const Action action = std::move(current_->actions_.front());
+            current_->actions_.pop_front();
+            action(dialog);
+        } else if (++current_->idleTicks_ > 300) {
+            current_->idleTicks_ = 0;
+            EndDialog(dialog, -99);
         }
     }
-
     static BOOL CALLBACK Collect(HWND window, LPARAM found) {
         char name[16] = "";
         GetClassNameA(window, name, sizeof name);
@@ -48,26 +54,6 @@ private:
             *reinterpret_cast<HWND*>(found) = window;
         }
         return TRUE;
-    }
-
-    void Step() {
-        HWND dialog = nullptr;
-        EnumThreadWindows(GetCurrentThreadId(), &DialogDriver::Collect, reinterpret_cast<LPARAM>(&dialog));
-        if (dialog == nullptr) {
-            return;
-        }
-        if (seen_.count(dialog) == 0 && !actions_.empty()) {
-            seen_.insert(dialog);
-            idleTicks_ = 0;
-            Action action = std::move(actions_.front());
-            actions_.pop_front();
-            action(dialog);
-            return;
-        }
-        if (++idleTicks_ > 300) {
-            idleTicks_ = 0;
-            EndDialog(dialog, kGaveUp);
-        }
     }
 
     std::deque<Action> actions_;
@@ -79,10 +65,6 @@ private:
 // Presses a button as a click does, which sends the dialog its command.
 inline void Click(HWND dialog, int id) {
     SendMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
-}
-// Types text into edit control id, which notifies the dialog.
-inline void Type(HWND dialog, int id, const char* text) {
-    SetDlgItemTextA(dialog, id, text);
 }
 // The text of control id of a window, or with id 0 its own caption.
 inline std::string Text(HWND window, int id = 0) {
