@@ -195,6 +195,20 @@ TEST_F(AppTest, WindowOpensFittedMaximisedOnlyForMinMaxTwoAndKeepsItsSmallestSiz
     RECT client{};
     GetClientRect(window, &client);
     EXPECT_EQ(std::pair(client.right, client.bottom), std::pair(256L, 256L)) << "the smallest size";
+    RECT suggested{10, 20, 970, 680}; // moved to a screen at 150%
+    SendMessageA(window, WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
+    RECT now{};
+    GetWindowRect(window, &now);
+    EXPECT_TRUE(EqualRect(&now, &suggested)) << "the size the system suggests for the new scale";
+}
+
+// A window too large for the screen opens at the default size of the screen's scale.
+TEST(FitPlacementTest, TheDefaultSizeFollowsTheScreensScale) {
+    for (const auto& [dpi, width, height] : {std::tuple{96, 640, 440}, {144, 960, 660}, {192, 1280, 880}}) {
+        WindowPlacement placement{0, 0, 5000, 5000, 0};
+        FitPlacement(placement, 4000, 3000, 32, 32, dpi);
+        EXPECT_EQ(std::pair(placement.Width, placement.Height), std::pair(width, height)) << dpi;
+    }
 }
 
 TEST_F(AppTest, ALowColourDepthIsWarnedOfOnceAndAFullOneIsRemembered) {
