@@ -35,6 +35,8 @@ setting() { sed -n "s/^set($1 \"\(.*\)\")$/\1/p" "$build/CPackConfig.cmake"; }
 version=$(setting CPACK_PACKAGE_VERSION)
 name=Lexiblast-$version-$(setting CPACK_SYSTEM_NAME)
 check "cpack made $name.exe and $name.zip" test -f "$out/$name.exe" -a -f "$out/$name.zip"
+as_invoker() { grep -aq 'requestedExecutionLevel level="asInvoker"' "$out/$name.exe"; }
+check "the installer asks for no rights beyond the player's" as_invoker
 fresh_prefix() { bash "$top/scripts/wine-prefix.sh" setup "$WINEPREFIX" >/dev/null; }
 check "a fresh Wine prefix made" fresh_prefix
 [ "$failed" -eq 0 ] || finish
@@ -49,6 +51,9 @@ expected=$(printf '%s\n' "${files[@]}" | LC_ALL=C sort)
 installed=$(ls "$folder" 2>/dev/null | grep -vx uninstall.exe | LC_ALL=C sort)
 check "the install folder holds the program's files" test "$installed" = "$expected"
 check "the install folder holds the uninstaller" test -f "$folder/uninstall.exe"
+machine() { python3 -c 'import struct, sys; d = open(sys.argv[1], "rb").read(); print(hex(struct.unpack_from("<H", d, struct.unpack_from("<I", d, 60)[0] + 4)[0]))' "$1"; }
+word_size() { [ "$(machine "$folder/lexiblast.exe")" = "$([ "${name##*-}" = win64 ] && echo 0x8664 || echo 0x14c)" ]; }
+check "the package's name tells the program's word size" word_size
 about() { strings -el "$folder/lexiblast.exe" | grep -x "Lexiblast version $version" >/dev/null; }
 check "the installed program's About box names version $version" about
 zipped=$(unzip -Z1 "$out/$name.zip" | sed -n "s|^$name/\(.\)|\1|p" | LC_ALL=C sort)

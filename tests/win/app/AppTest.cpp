@@ -202,6 +202,20 @@ TEST_F(AppTest, WindowOpensFittedMaximisedOnlyForMinMaxTwoAndKeepsItsSmallestSiz
     EXPECT_TRUE(EqualRect(&now, &suggested)) << "the size the system suggests for the new scale";
 }
 
+// A screen at 150%.
+int WINAPI DeviceCapsAt144(HDC dc, int index) {
+    static const auto real = reinterpret_cast<decltype(&GetDeviceCaps)>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("gdi32.dll"), "GetDeviceCaps")));
+    return index == LOGPIXELSX || index == LOGPIXELSY ? 144 : real(dc, index);
+}
+
+TEST_F(AppTest, AFirstStartOpensAtTheScreensScale) {
+    ImportHook<decltype(&DeviceCapsAt144)> dpi{"gdi32.dll", "GetDeviceCaps", DeviceCapsAt144};
+    Start();
+    CloseQuietly();
+    EXPECT_EQ(Placement(), "0,0 960x660 0");
+}
+
 // A window too large for the screen opens at the default size of the screen's scale.
 TEST(FitPlacementTest, TheDefaultSizeFollowsTheScreensScale) {
     for (const auto& [dpi, width, height] : {std::tuple{96, 640, 440}, {144, 960, 660}, {192, 1280, 880}}) {

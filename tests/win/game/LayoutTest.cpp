@@ -60,8 +60,8 @@ TEST_F(LayoutTest, NewColoursShowAtOnce) {
     EXPECT_GT(CountPixels(game->Buffer.MemoryDC, score, Is(kGreen)), 1000) << "the displays drawn again";
 }
 
-// Random fonts must look random: the faces of the table, each drawn at the same size into the same
-// bitmap, give at least twelve different pictures (a face the system lacks falls back to another).
+// Random fonts must look random: every face of the table is there, and drawn at the same size into
+// the same bitmap they give at least twelve different pictures.
 TEST(FaceTableTest, TheRandomFacesDrawAtLeastTwelveDifferentLooks) {
     constexpr int kWidth = 640, kHeight = 64;
     BITMAPINFO info{};
@@ -77,6 +77,9 @@ TEST(FaceTableTest, TheRandomFacesDrawAtLeastTwelveDifferentLooks) {
         const HFONT font = CreateFontA(-40, 0, 0, 0, FW_NORMAL, 0, 0, 0, ANSI_CHARSET, 0, 0,
                                        NONANTIALIASED_QUALITY, 0, face);
         const HGDIOBJ before = SelectObject(dc, font);
+        char used[LF_FACESIZE] = {};
+        GetTextFaceA(dc, LF_FACESIZE, used);
+        EXPECT_STREQ(used, face) << "a face the system has, itself or by a stand-in";
         FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
         TextOutA(dc, 4, 4, "Quick wafting zephyrs", 21);
         GdiFlush();

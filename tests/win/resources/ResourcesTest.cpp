@@ -73,15 +73,42 @@ TEST(ResourcesTest, EveryCommandIsHandledAndEveryIconExists) {
 
 } // namespace
 
+// The built program, beside the tests.
+std::string Program() {
+    char path[MAX_PATH] = {};
+    const std::string self(path, GetModuleFileNameA(nullptr, path, MAX_PATH));
+    return self.substr(0, self.find_last_of("\\/") + 1) + "lexiblast.exe";
+}
+
+// The program's version information carries the project's version, name and description.
+TEST(ResourcesTest, TheProgramsVersionIsTheProjects) {
+    const std::string program = Program();
+    std::string info(GetFileVersionInfoSizeA(program.c_str(), nullptr), '\0');
+    ASSERT_TRUE(GetFileVersionInfoA(program.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT size = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &size));
+    const auto number = [](DWORD bits, int shift) { return std::to_string((bits >> shift) & 0xFFFF); };
+    EXPECT_EQ(number(fixed->dwFileVersionMS, 16) + "." + number(fixed->dwFileVersionMS, 0) + "." +
+                  number(fixed->dwFileVersionLS, 16) + "." + number(fixed->dwFileVersionLS, 0),
+              LEXIBLAST_VERSION);
+    const auto value = [&](const char* name) {
+        char* text = nullptr;
+        const std::string path = std::string("\\StringFileInfo\\040904E4\\") + name;
+        return VerQueryValueA(info.data(), path.c_str(), reinterpret_cast<void**>(&text), &size)
+                   ? std::string(text)
+                   : "";
+    };
+    EXPECT_EQ(value("ProductVersion"), LEXIBLAST_VERSION);
+    EXPECT_EQ(value("ProductName"), "Lexiblast");
+    EXPECT_EQ(value("FileDescription"), "Lexiblast word game");
+}
+
 // The program's manifest, read back from the built program: visual styles for the dialogs, drawing
 // at the screen's scale per monitor with the system's scale to fall back on, the systems it runs on
 // and no request for rights beyond the player's.
 TEST(ResourcesTest, TheProgramDeclaresWhatItNeedsInItsManifest) {
-    char path[MAX_PATH] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    ASSERT_GT(length, 0u);
-    std::string program(path, length);
-    program = program.substr(0, program.find_last_of("\\/") + 1) + "lexiblast.exe";
+    const std::string program = Program();
     const HMODULE module = LoadLibraryExA(program.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr) << program;
     const HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));
