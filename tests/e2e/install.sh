@@ -37,6 +37,12 @@ name=Lexiblast-$version-$(setting CPACK_SYSTEM_NAME)
 check "cpack made $name.exe and $name.zip" test -f "$out/$name.exe" -a -f "$out/$name.zip"
 as_invoker() { grep -aq 'requestedExecutionLevel level="asInvoker"' "$out/$name.exe"; }
 check "the installer asks for no rights beyond the player's" as_invoker
+# A stand-in for the desktop's opener, first on the path before the prefix is made, so that the
+# prefix hands web pages to it (winebrowser, then xdg-open) and the test sees what it was given.
+mkdir -p "$out/bin"
+printf '#!/bin/sh\necho "$@" >>"%s"\n' "$out/opened.txt" >"$out/bin/xdg-open"
+chmod +x "$out/bin/xdg-open"
+export PATH=$out/bin:$PATH
 fresh_prefix() { bash "$top/scripts/wine-prefix.sh" setup "$WINEPREFIX" >/dev/null; }
 check "a fresh Wine prefix made" fresh_prefix
 [ "$failed" -eq 0 ] || finish
@@ -105,6 +111,13 @@ play=(timeout 100 wine "$build/e2e_driver.exe" play "${workdir:-none}\\lexiblast
 game=$(cd "$folder" 2>/dev/null && "${play[@]}" 2>&1)
 echo "$game"
 check "a whole game played on the installed program" grep -Eq "^e2e: [1-9][0-9]* passed, 0 failed" <<<"$game"
+# The help page and the web site, from the installed program's Help menu, reach the desktop's opener.
+web=$(cd "$folder" 2>/dev/null && timeout 60 wine "$build/lexiblast_remote.exe" web "${workdir:-none}\\lexiblast.exe" 2>&1)
+echo "$web"
+for _ in $(seq 50); do [ "$(wc -l <"$out/opened.txt" 2>/dev/null)" = 2 ] && break; sleep 0.1; done
+check "Help > Contents and Go To Web Site open without a message" grep -Eq "^web: [1-9][0-9]* passed, 0 failed" <<<"$web"
+check "the help page went to the desktop's opener" grep -q "lexihelp.htm" "$out/opened.txt"
+check "the web site went to the desktop's opener" grep -q "^https://lexiblast.example.org/" "$out/opened.txt"
 scores() { wine reg query 'HKCU\Software\Quillmoor\Lexiblast' /s 2>/dev/null | tr -d '\r'; }
 scores >"$out/scores-before.txt"
 check "the game left its statistics in the registry" grep -q 'Lexiblast\\Generic$' "$out/scores-before.txt"

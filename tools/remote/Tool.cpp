@@ -1,6 +1,7 @@
 // Drives the real lexiblast.exe from outside for the project's own tools:
 //   lexiblast_remote startup <lexiblast.exe> <runs>    start-up time to the first frame, run after run
 //   lexiblast_remote shots <lexiblast.exe> <folder>    bitmaps of the field and of every dialog
+//   lexiblast_remote web <lexiblast.exe>               Help > Contents and Go To Web Site, as set up
 // It runs in the same Wine prefix as the game. Exit code 0 only when every step worked.
 
 #include "Remote.h"
@@ -248,6 +249,27 @@ int Shots(const std::string& exe, const std::string& folder) {
     return Check.Failed == 0 ? 0 : 1;
 }
 
+// Opens the help page and the web site from the Help menu; a message box means neither could open.
+int OpenWebPages(const std::string& exe) {
+    Game game;
+    if (!game.Start(exe) || !game.WaitForWindow(30000)) {
+        Check(false, "game started");
+        return 1;
+    }
+    for (const auto& [command, name] : {std::pair{32771, "Contents"}, {32776, "Go To Web Site"}}) {
+        PostMessageA(game.Window, WM_COMMAND, MAKEWPARAM(command, 0), 0);
+        Sleep(3000);
+        const HWND box = FindAnyDialog(game.Process.dwProcessId);
+        Check(box == nullptr, std::string(name) + " opened without a message" +
+                                  (box != nullptr ? ": " + WindowText(box) : std::string()));
+    }
+    PostMessageA(game.Window, WM_CLOSE, 0, 0);
+    DWORD code = 0;
+    Check(game.WaitForExit(20000, &code), "the program ended");
+    std::printf("web: %d passed, %d failed\n", Check.Passed, Check.Failed);
+    return Check.Failed == 0 ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -260,6 +282,9 @@ int main(int argc, char** argv) {
     if (mode == "shots" && argc == 4) {
         return Shots(argv[2], argv[3]);
     }
-    std::fprintf(stderr, "usage: lexiblast_remote startup <exe> <runs> | shots <exe> <folder>\n");
+    if (mode == "web" && argc == 3) {
+        return OpenWebPages(argv[2]);
+    }
+    std::fprintf(stderr, "usage: lexiblast_remote startup <exe> <runs> | shots <exe> <folder> | web <exe>\n");
     return 2;
 }
