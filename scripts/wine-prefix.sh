@@ -2,7 +2,8 @@
 # Prepares or tears down a Wine prefix for the game: the private one the Windows tests run in, and
 # the player's own (scripts/play.sh), so that the tests see what the player sees.
 #   wine-prefix.sh prepare <prefix>  create the prefix once and give it the game's fonts and browser
-#   wine-prefix.sh setup <prefix>    kill any old server, prepare the prefix, start a server
+#   wine-prefix.sh setup <prefix>    kill any old server, prepare the prefix (without a browser
+#                                    unless LEXIBLAST_BROWSER=auto), start a server
 #   wine-prefix.sh cleanup <prefix>  stop the server of the prefix
 set -u
 action=${1:?setup or cleanup}
@@ -35,7 +36,10 @@ settings_version=1
 
 # The programs winebrowser tries in turn (Wine's own list).
 browsers=(xdg-open firefox konqueror mozilla netscape galeon opera dillo)
+# LEXIBLAST_BROWSER=none treats the machine as having none: the tests' prefixes are made so (setup),
+# so that no test opens a real browser and the tests see what a player without one sees.
 has_browser() {
+  [ "${LEXIBLAST_BROWSER:-auto}" = none ] && return 1
   local b
   for b in "${browsers[@]}"; do
     command -v "$b" >/dev/null && return 0
@@ -99,6 +103,7 @@ prepare)
   prepare
   ;;
 setup)
+  export LEXIBLAST_BROWSER=${LEXIBLAST_BROWSER:-none}
   stop_server
   mkdir -p "$prefix"
   # A server with open pipes would keep CTest waiting, so it gets none.

@@ -42,7 +42,7 @@ check "the installer asks for no rights beyond the player's" as_invoker
 mkdir -p "$out/bin"
 printf '#!/bin/sh\necho "$@" >>"%s"\n' "$out/opened.txt" >"$out/bin/xdg-open"
 chmod +x "$out/bin/xdg-open"
-export PATH=$out/bin:$PATH
+export PATH=$out/bin:$PATH LEXIBLAST_BROWSER=auto
 fresh_prefix() { bash "$top/scripts/wine-prefix.sh" setup "$WINEPREFIX" >/dev/null; }
 check "a fresh Wine prefix made" fresh_prefix
 [ "$failed" -eq 0 ] || finish
