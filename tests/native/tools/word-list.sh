@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # The shipped word list is exactly what scripts/make-word-list.sh makes from the SCOWL lists, and
 # the fairness check turns away a list that holds a Roman numeral or an abbreviation.
-#   word-list.sh <word_list_report> <words.lst>
 set -euo pipefail
 report=${1:?word_list_report} list=${2:?words.lst}
 [ -d /usr/share/dict/scowl ] || { echo "no SCOWL lists to compare with: skipped"; exit 77; }

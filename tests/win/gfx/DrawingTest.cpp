@@ -1,47 +1,8 @@
 #include "WindowFixture.h"
 
-#include "gfx/Diagnostics.h"
-
-#include <vector>
-
 namespace {
 
 using DrawingTest = BufferTest;
-
-TEST(DiagnosticsTest, TheBannerOpensTheDebugOutputAndHardwareExceptionsAreReportedThere) {
-    static std::vector<std::string> lines;
-    SetDebugSink([](const char* line) { lines.emplace_back(line); });
-    StartDebugOutput();
-    const LPTOP_LEVEL_EXCEPTION_FILTER installed = SetUnhandledExceptionFilter(nullptr);
-    SetUnhandledExceptionFilter(installed);
-    EXCEPTION_RECORD record{};
-    record.ExceptionCode = EXCEPTION_IN_PAGE_ERROR;
-    CONTEXT context{};
-    EXCEPTION_POINTERS pointers{&record, &context};
-    EXPECT_EQ(installed != nullptr ? installed(&pointers) : 1, EXCEPTION_CONTINUE_SEARCH);
-    SetDebugSink(nullptr);
-    EXPECT_EQ(lines, (std::vector<std::string>{"--- This is the beginning of the debug output system ---",
-                                               "Structured exception 0xC0000006"}));
-}
-
-TEST_F(DrawingTest, TheBitmapIsMadeAtTheFirstPassAndReplacedOnlyByAResizeToAnotherSize) {
-    RECT nowhere{0, 0, 100, 20}; // nothing is drawn and no font made before there is a bitmap
-    EXPECT_EQ(buffer->DrawString("word", nowhere, kWhite, kBlack, nullptr, 0) +
-                  buffer->TextWidth("word", nullptr) +
-                  (buffer->MakeFont(12, "Arial", 0, 0) != nullptr ? 1 : 0),
-              0);
-    const std::uint32_t made = GdiCounts.CreateCompatibleBitmap;
-    buffer->BeginDraw(window, nullptr);
-    buffer->EndDraw(nullptr);
-    // A popup window has no frame: its window size is its client size.
-    SetWindowPos(window, nullptr, 0, 0, 200, 100, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    buffer->BeginDraw(window, nullptr);
-    buffer->EndDraw(nullptr);
-    buffer->Resize(window, 320, 240); // a pass does not resize, and neither does the same size
-    EXPECT_EQ(GdiCounts.CreateCompatibleBitmap - made, 1u);
-    buffer->Resize(window, 120, 90);
-    EXPECT_EQ(Described<BITMAP>(buffer->Bitmap).bmHeight, 90);
-}
 
 TEST_F(DrawingTest, EveryDrawingOperationAddsWhatItDrewToTheAreaCopiedToTheWindow) {
     buffer->SetBackgroundColour(kBlue);
@@ -62,10 +23,6 @@ TEST_F(DrawingTest, EveryDrawingOperationAddsWhatItDrewToTheAreaCopiedToTheWindo
                                     {RECT{100, 110, 100, 160}, "100,110,100,160"}}) {
         EXPECT_EQ(after([&] { buffer->EraseBackground(&area); }), box) << Text(area);
     }
-    RECT measured{30, 180, 300, 180}; // measuring draws nothing, yet the measured extent is added
-    const std::string box = after([&] { buffer->MeasureText("zap", measured, nullptr); });
-    EXPECT_EQ(box, Text(measured));
-    EXPECT_EQ(CountPixels(buffer->MemoryDC, RECT{0, 175, kClientWidth, kClientHeight}, Not(kBlue)), 0);
     buffer->EndDraw(nullptr);
 }
 

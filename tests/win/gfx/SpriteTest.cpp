@@ -31,7 +31,7 @@ protected:
 };
 
 TEST_F(SpriteTest, AWordFadesOverItsLastFiveTicksInSevenStepsAndExpiresAfterItsLastTick) {
-    WordSprite word(kWhite), mixed(RGB(250, 0, 100)), jiggling(kWhite), steady(kWhite);
+    WordSprite word(kWhite), mixed(RGB(250, 0, 100)), jiggling(kWhite);
     const auto red = [](const WordSprite& s) { return int{GetRValue(s.Colour)}; };
     EXPECT_EQ(Ticks(word, 24, 0, red), std::vector<int>(24, 255));
     EXPECT_EQ(Ticks(word, 6, 0, red), (std::vector<int>{204, 163, 130, 104, 83, 66}));
@@ -39,16 +39,13 @@ TEST_F(SpriteTest, AWordFadesOverItsLastFiveTicksInSevenStepsAndExpiresAfterItsL
     EXPECT_EQ(Ticks(word, 1, 0, red), std::vector<int>{52});
     EXPECT_TRUE(word.IsExpired());
     buffer->SetBackgroundColour(RGB(10, 100, 50)); // each channel a fifth of the way to the background
-    const std::pair<WordSprite*, SpriteState> sprites[] = {
-        {&mixed, SpriteFading}, {&jiggling, SpriteJiggling}, {&steady, SpriteJigglingSteady}};
-    for (const auto& [sprite, state] : sprites) {
+    for (const auto& [sprite, state] : {std::pair{&mixed, SpriteFading}, {&jiggling, SpriteJiggling}}) {
         std::tie(sprite->State, sprite->Lifespan) = std::pair{state, 6};
         sprite->Tick(window, *buffer, 0);
     }
     EXPECT_EQ(mixed.Colour, RGB(202, 20, 90));
     EXPECT_EQ(Described<LOGPEN>(mixed.Pen).lopnColor, RGB(202, 20, 90)); // the outlines fade too
     EXPECT_EQ(jiggling.State, SpriteFading);
-    EXPECT_EQ(steady.State, SpriteJigglingSteady);
 }
 
 TEST_F(SpriteTest, GrowingAndShrinkingChangeTheSizeByTenthsAndAGrownWordsBoxHoldsItsText) {
@@ -56,9 +53,7 @@ TEST_F(SpriteTest, GrowingAndShrinkingChangeTheSizeByTenthsAndAGrownWordsBoxHold
     WordSprite word(kWhite);
     word.SetText("ab");
     word.Place(100, 100, 130, 140);
-    std::tie(word.State, word.FontSize) = std::pair{SpriteGrowing, 9};
-    EXPECT_EQ(Ticks(word, 1, 0, size), std::vector<int>{9});
-    word.FontSize = 10;
+    std::tie(word.State, word.FontSize) = std::pair{SpriteGrowing, 10};
     EXPECT_EQ(Ticks(word, 12, 0, size), (std::vector<int>{11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 22, 24}));
     const SIZE text = buffer->TextExtent("ab", word.Font); // 3 pixels on every side of it at its new size
     EXPECT_GE(word.GrownRect.right - word.GrownRect.left, text.cx + 6);
@@ -122,7 +117,6 @@ TEST_F(SpriteTest, AWordDrawsItsTextAndItsMarksInsideItsBoxOnly) {
     word.Place(50, 40, 110, 240);
     std::tie(word.JiggleX, word.JiggleY) = std::pair{2, -1};
     word.Draw(*buffer);
-    EXPECT_EQ(Text(word.TextRect), "45,52,239,106");
     EXPECT_GT(CountPixels(buffer->MemoryDC, word.TextRect, Is(kWhite)), 50);
     EXPECT_EQ(CountPixels(buffer->MemoryDC, kClient, Not(kBlack), &word.TextRect), 0);
     FillRect(buffer->MemoryDC, &box, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
@@ -140,16 +134,13 @@ TEST_F(SpriteTest, DisplaysShowTheirValueNeverExpireAndWordsShareFonts) {
     std::memset(memory, 'x', sizeof memory);
     CounterSprite& score = *new (memory) CounterSprite(kWhite);
     ClockSprite clock(kWhite);
-    DeadRectSprite dead(kWhite);
     score.Value = -36;
     score.UpdateText();
     EXPECT_STREQ(score.Text.Chars, "Score: -36");
-    clock.UpdateText();
-    EXPECT_STREQ(clock.Text.Chars, "00:00:000");
     clock.Value = 753;
     clock.Tick(window, *buffer, 1);
     EXPECT_STREQ(clock.Text.Chars, "01:15:400");
-    for (WordSprite* sprite : std::vector<WordSprite*>{&score, &clock, &dead}) {
+    for (WordSprite* sprite : std::vector<WordSprite*>{&score, &clock}) {
         sprite->Lifespan = -5;
         EXPECT_FALSE(sprite->IsLive() || sprite->IsExpired());
     }
