@@ -335,6 +335,25 @@ TEST_F(AppTest, ClosingOrLoggingOffMidGameRecordsItAbandonedAndSavesThePlacement
     EXPECT_EQ(driver.Pending(), 1u) << "no Game Over dialog";
 }
 
+// With no program for web pages (the tests' prefix has none, as a machine without a browser), the
+// Help menu says which page it could not open: the help page by its full path, the web site by its
+// address.
+TEST_F(AppTest, WithoutABrowserTheHelpMenuSaysWhichPageItCouldNotOpen) {
+    Start();
+    char folder[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof folder, folder);
+    Seen help, web;
+    driver.Then(Press(IDOK, &help));
+    driver.Then(Press(IDOK, &web));
+    Command(32771);
+    Command(32776);
+    EXPECT_EQ(help.caption, "Quillmoor Software");
+    EXPECT_EQ(help.text.substr(0, help.text.rfind('\n')),
+              "The help page could not be opened:\n" + std::string(folder) + "\\lexihelp.htm");
+    EXPECT_EQ(web.text.substr(0, web.text.rfind('\n')),
+              "The Lexiblast web page could not be opened:\nhttps://lexiblast.example.org/");
+}
+
 TEST_F(AppTest, AMissingWordListIsReportedAndTheGameStillComes) {
     CreateDirectoryA("no-word-list", nullptr);
     ASSERT_TRUE(SetCurrentDirectoryA("no-word-list"));
