@@ -1,7 +1,7 @@
 #pragma once
 
 // A word-field game on a real 640 x 480 window with the shipped word list and seeded draws; the host ends
-// a game as the application does. Cursors, sounds and the pointer are spied.
+// a game as the application does. Cursors and sounds are spied; the pointer rests far off the field.
 
 #include "WindowFixture.h"
 
@@ -31,7 +31,6 @@ struct TestHost : GameHost {
 
 inline std::vector<HCURSOR> gCursors; // shown, in order
 inline std::vector<int> gWaves;       // played, in order
-inline POINT gPointer;                // the screen position GetCursorPos reports
 
 class ZapGameTest : public WindowTest {
 protected:
@@ -39,7 +38,7 @@ protected:
     static BOOL WINAPI SpyPlaySound(LPCSTR name, HMODULE, DWORD) {
         return gWaves.push_back(static_cast<int>(reinterpret_cast<std::uintptr_t>(name))), TRUE;
     }
-    static BOOL WINAPI SpyGetCursorPos(POINT* point) { return *point = gPointer, TRUE; }
+    static BOOL WINAPI SpyGetCursorPos(POINT* point) { return *point = POINT{-1000, -1000}, TRUE; }
     ImportHook<decltype(&SpySetCursor)> cursorHook{"user32.dll", "SetCursor", SpySetCursor};
     ImportHook<decltype(&SpyPlaySound)> soundHook{"winmm.dll", "PlaySoundA", SpyPlaySound};
     ImportHook<decltype(&SpyGetCursorPos)> pointerHook{"user32.dll", "GetCursorPos", SpyGetCursorPos};
@@ -66,7 +65,6 @@ protected:
         SeedRandom(1);
         gCursors.clear();
         gWaves.clear();
-        gPointer = POINT{-1000, -1000};
         SetWindowPos(window, nullptr, 0, 0, 640, 480, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
