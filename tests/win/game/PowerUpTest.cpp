@@ -1,39 +1,32 @@
 #include "GameFixture.h"
 
-#include <algorithm>
-
 namespace {
 
 using PowerUpTest = ZapGameTest;
-
-int PowerUpWords(const CZapGame& game) {
-    const auto words = FieldWords(game);
-    return static_cast<int>(
-        std::count_if(words.begin(), words.end(), [](auto w) { return w->Text.At(0) == '<'; }));
-}
 
 TEST_F(PowerUpTest, PowerUpWordsComeAtThresholdsOneStepFurtherApartEachTime) {
     auto game = StartQuiet();
     game->ScoreDisplay->Value = 90;
     Click(*game, *Put(*game, "house"), true);
-    EXPECT_EQ(PowerUpWords(*game), 0) << "not inside the click that reaches 100";
+    const auto powerUps = [&] { return static_cast<int>(FieldWords(*game).size()) - 1; }; // and the word
+    EXPECT_EQ(powerUps(), 0) << "not inside the click that reaches 100";
     game->WordPoints = 0; // the step is the larger of the two kinds' points
     const int thresholds[] = {100, 200, 310, 430};
     for (int i = 0; i < 4; ++i) {
         game->ScoreDisplay->Value = thresholds[i] - 1;
         Tick(*game);
-        EXPECT_EQ(PowerUpWords(*game), i) << "below " << thresholds[i];
+        EXPECT_EQ(powerUps(), i) << "below " << thresholds[i];
         game->ScoreDisplay->Value = thresholds[i];
         Tick(*game);
-        EXPECT_EQ(PowerUpWords(*game), i + 1) << "at " << thresholds[i];
+        EXPECT_EQ(powerUps(), i + 1) << "at " << thresholds[i];
     }
     game->PowerUps = 0;
     game->ScoreDisplay->Value = 1000;
     Tick(*game);
-    EXPECT_EQ(PowerUpWords(*game), 4) << "power-ups off";
+    EXPECT_EQ(powerUps(), 4) << "power-ups off";
 }
 
-TEST_F(PowerUpTest, PointsSecondsAndFillScreenActAndPowerUpWordsNeitherFadeNorGetFiled) {
+TEST_F(PowerUpTest, PointsSecondsAndFillScreenActAndPowerUpWordsNeverFade) {
     GameSettings.FadeWords = 1;
     GameSettings.AdjustLifespan = 0;
     GameSettings.WordLifespan = 30;
