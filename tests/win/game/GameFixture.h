@@ -123,13 +123,14 @@ inline int Filed(const CZapGame& game) {
     return game.WordsZapped.Count + game.WordsEliminated.Count + game.WordsIgnored.Count +
            game.FakesEliminated.Count + game.FakesZapped.Count + game.FakesIgnored.Count;
 }
-// Everything a refused click or timer message could change, so that a failure shows what moved.
+// What a player could see change: the score and clock, what is filed, the sprites and the words' texts.
 inline std::string Tally(const CZapGame& game) {
-    const auto live = std::count_if(game.FieldSprites.begin(), game.FieldSprites.end(),
-                                    [](const auto& sprite) { return sprite->IsLive(); });
-    return Format("score %d words %d clock %d live %d of %d waves %d filed %d", game.ScoreDisplay->Value,
-                  game.WordsDisplay->Value, game.ClockDisplay->Value, static_cast<int>(live),
-                  static_cast<int>(game.FieldSprites.size()), static_cast<int>(gWaves.size()), Filed(game));
+    std::string words;
+    for (const WordSprite* word : FieldWords(game)) {
+        words += std::string(" ") + word->Text.Chars;
+    }
+    return Format("score %d clock %d filed %d sprites %zu:%s", game.ScoreDisplay->Value,
+                  game.ClockDisplay->Value, Filed(game), game.FieldSprites.size(), words.c_str());
 }
 // Gives window a client area of width x height, tells game as the window procedure would, lays out.
 inline void ResizeField(HWND window, CZapGame& game, int width, int height) {
