@@ -25,6 +25,28 @@ TEST_F(PlayTest, BoxesFillAGridBelowAnEmptyTopSlotAtTheFirstTimerMessageWhenSet)
     }
 }
 
+TEST_F(PlayTest, AWordMovesWholeToTheOnlySpotThatTouchesNoOtherSprite) {
+    WordFontSize = 120; // a big word leaves fewer positions to try
+    auto game = Start();
+    const WordSprite* measured = Put(*game, "house");
+    ASSERT_NE(measured, nullptr);
+    const RECT probe = measured->Rect;
+    game->FieldSprites.pop_back();
+    // A gap two pixels wider and higher than the word: only the spot a pixel in from its corner is free.
+    const LONG width = probe.right - probe.left, height = probe.bottom - probe.top;
+    const LONG left = 100, top = 120, right = left + width + 2, bottom = top + height + 2;
+    for (const RECT& r :
+         {RECT{0, 0, left, 480}, RECT{right, 0, 640, 480}, RECT{0, 0, 640, top}, RECT{0, bottom, 640, 480}}) {
+        AddBox(*game, r);
+    }
+    game->PlacementTries = 2000000;
+    RECT spot{0, 0, width, height};
+    for (int search = 1; search <= 2; ++search) { // from the corner of the field, then from the spot
+        ASSERT_TRUE(game->FindFreeSpot(window, spot));
+        EXPECT_EQ(Text(spot), Text(RECT{left + 1, top + 1, right - 1, bottom - 1})) << "search " << search;
+    }
+}
+
 TEST_F(PlayTest, FailedPlacementsShortenTheWordsAskedForAndRaiseTheTriesAndUnfitWordsAreDropped) {
     auto game = Start();
     EXPECT_EQ(Put(*game, ""), nullptr) << "an empty text is no word";
