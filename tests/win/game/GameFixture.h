@@ -1,7 +1,7 @@
 #pragma once
 
 // A word-field game on a real 640 x 480 window with the shipped word list and seeded draws; the host ends
-// a game as the application does. Cursors, sounds and the pointer are spied.
+// a game as the application does. Cursors and sounds are spied; the pointer rests far off the field.
 
 #include "WindowFixture.h"
 
@@ -31,7 +31,6 @@ struct TestHost : GameHost {
 
 inline std::vector<HCURSOR> gCursors; // shown, in order
 inline std::vector<int> gWaves;       // played, in order
-inline POINT gPointer;                // the screen position GetCursorPos reports
 
 class ZapGameTest : public WindowTest {
 protected:
@@ -39,7 +38,7 @@ protected:
     static BOOL WINAPI SpyPlaySound(LPCSTR name, HMODULE, DWORD) {
         return gWaves.push_back(static_cast<int>(reinterpret_cast<std::uintptr_t>(name))), TRUE;
     }
-    static BOOL WINAPI SpyGetCursorPos(POINT* point) { return *point = gPointer, TRUE; }
+    static BOOL WINAPI SpyGetCursorPos(POINT* point) { return *point = POINT{-1000, -1000}, TRUE; }
     ImportHook<decltype(&SpySetCursor)> cursorHook{"user32.dll", "SetCursor", SpySetCursor};
     ImportHook<decltype(&SpyPlaySound)> soundHook{"winmm.dll", "PlaySoundA", SpyPlaySound};
     ImportHook<decltype(&SpyGetCursorPos)> pointerHook{"user32.dll", "GetCursorPos", SpyGetCursorPos};
@@ -66,7 +65,6 @@ protected:
         SeedRandom(1);
         gCursors.clear();
         gWaves.clear();
-        gPointer = POINT{-1000, -1000};
         SetWindowPos(window, nullptr, 0, 0, 640, 480, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
@@ -125,13 +123,14 @@ inline int Filed(const CZapGame& game) {
     return game.WordsZapped.Count + game.WordsEliminated.Count + game.WordsIgnored.Count +
            game.FakesEliminated.Count + game.FakesZapped.Count + game.FakesIgnored.Count;
 }
-// Everything a refused click or timer message could change, so that a failure shows what moved.
+// What a player could see change: the score and clock, what is filed, the sprites and the words' texts.
 inline std::string Tally(const CZapGame& game) {
-    const auto live = std::count_if(game.FieldSprites.begin(), game.FieldSprites.end(),
-                                    [](const auto& sprite) { return sprite->IsLive(); });
-    return Format("score %d words %d clock %d live %d of %d waves %d filed %d", game.ScoreDisplay->Value,
-                  game.WordsDisplay->Value, game.ClockDisplay->Value, static_cast<int>(live),
-                  static_cast<int>(game.FieldSprites.size()), static_cast<int>(gWaves.size()), Filed(game));
+    std::string words;
+    for (const WordSprite* word : FieldWords(game)) {
+        words += std::string(" ") + word->Text.Chars;
+    }
+    return Format("score %d clock %d filed %d sprites %zu:%s", game.ScoreDisplay->Value,
+                  game.ClockDisplay->Value, Filed(game), game.FieldSprites.size(), words.c_str());
 }
 // Gives window a client area of width x height, tells game as the window procedure would, lays out.
 inline void ResizeField(HWND window, CZapGame& game, int width, int height) {
