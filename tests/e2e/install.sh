@@ -73,32 +73,25 @@ check "installed programs list Publisher Quillmoor Software" test "$(value Publi
 uninstaller=$(winepath -u "$(value UninstallString | tr -d '"')" 2>/dev/null)
 check "UninstallString names the installed uninstaller" test "$uninstaller" -ef "$folder/uninstall.exe"
 
-# The shortcut's target and working folder (the Shell Link format: header, optional item list and
-# link information, then counted strings of which the working folder is the third).
+# The shortcut's target and working folder, from the Shell Link format: a 76-byte header, an
+# optional item list, the link information (the target's local path), then counted strings of
+# which the working folder is the third.
 read_link() {
   python3 - "$1" <<'EOF'
 import struct, sys
 data = open(sys.argv[1], "rb").read()
-flags = struct.unpack_from("<I", data, 20)[0]
-at = 76
-if flags & 1:
-    at += 2 + struct.unpack_from("<H", data, at)[0]
-target = ""
-if flags & 2:
-    info = at
-    base = info + struct.unpack_from("<I", data, info + 16)[0]
-    target = data[base:data.index(b"\0", base)].decode("latin-1")
-    at += struct.unpack_from("<I", data, at)[0]
-wide = flags & 0x80
-strings = []
+flags, at = struct.unpack_from("<I", data, 20)[0], 76
+at += 2 + struct.unpack_from("<H", data, at)[0] if flags & 1 else 0
+base = at + struct.unpack_from("<I", data, at + 16)[0]
+print(data[base:data.index(b"\0", base)].decode("latin-1"))
+at += struct.unpack_from("<I", data, at)[0]
+strings, width = {}, 2 if flags & 0x80 else 1
 for bit in (4, 8, 16):
     if flags & bit:
-        count = struct.unpack_from("<H", data, at)[0]
-        size = count * (2 if wide else 1)
-        strings.append((bit, data[at + 2:at + 2 + size].decode("utf-16-le" if wide else "latin-1")))
-        at += 2 + size
-print(target)
-print(dict(strings).get(16, ""))
+        count = struct.unpack_from("<H", data, at)[0] * width
+        strings[bit] = data[at + 2:at + 2 + count].decode("utf-16-le" if width == 2 else "latin-1")
+        at += 2 + count
+print(strings.get(16, ""))
 EOF
 }
 { read -r target && read -r workdir; } < <(read_link "$shortcut" 2>/dev/null)

@@ -64,9 +64,9 @@ TEST(ResourcesTest, TheProgramsVersionIsTheProjects) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT size = 0;
     ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &size));
-    const auto number = [](DWORD bits, int shift) { return std::to_string((bits >> shift) & 0xFFFF); };
-    EXPECT_EQ(number(fixed->dwFileVersionMS, 16) + "." + number(fixed->dwFileVersionMS, 0) + "." +
-                  number(fixed->dwFileVersionLS, 16) + "." + number(fixed->dwFileVersionLS, 0),
+    const DWORD ms = fixed->dwFileVersionMS, ls = fixed->dwFileVersionLS;
+    EXPECT_EQ(std::to_string(ms >> 16) + "." + std::to_string(ms & 0xFFFF) + "." + std::to_string(ls >> 16) +
+                  "." + std::to_string(ls & 0xFFFF),
               LEXIBLAST_VERSION);
     const auto value = [&](const char* name) {
         char* text = nullptr;
@@ -101,10 +101,9 @@ TEST(ResourcesTest, TheProgramDeclaresWhatItNeedsInItsManifest) {
     EXPECT_TRUE(declares("{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}")); // Windows 10 and 11
 }
 
-// The tests carry the same manifest, so they run the way the program does: scaled by the system
-// rather than stretched, with the common controls of version 6 from the side-by-side store.
+// The tests carry the same manifest, so they run the way the program does, with the common controls
+// of version 6 from the side-by-side store.
 TEST(ResourcesTest, TheManifestTakesEffect) {
-    EXPECT_TRUE(IsProcessDPIAware());
     char path[MAX_PATH] = {};
     GetModuleFileNameA(LoadLibraryA("comctl32.dll"), path, MAX_PATH);
     CharLowerA(path);
