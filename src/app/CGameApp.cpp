@@ -52,6 +52,12 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 
+// The window's default size at a scale of dpi dots an inch: 640 x 440 at 96.
+SIZE DefaultSize(int dpi) {
+    return SIZE{MulDiv(kDefaultWidth, dpi, USER_DEFAULT_SCREEN_DPI),
+                MulDiv(kDefaultHeight, dpi, USER_DEFAULT_SCREEN_DPI)};
+}
+
 } // namespace
 
 void FitPlacement(WindowPlacement& placement, int screenWidth, int screenHeight, int iconWidth,
@@ -63,10 +69,10 @@ void FitPlacement(WindowPlacement& placement, int screenWidth, int screenHeight,
         placement.Top = 0;
     }
     if (placement.Width > screenWidth) {
-        placement.Width = MulDiv(kDefaultWidth, dpi, USER_DEFAULT_SCREEN_DPI);
+        placement.Width = DefaultSize(dpi).cx;
     }
     if (placement.Height > screenHeight) {
-        placement.Height = MulDiv(kDefaultHeight, dpi, USER_DEFAULT_SCREEN_DPI);
+        placement.Height = DefaultSize(dpi).cy;
     }
     if (placement.Width < CGameApp::kSmallestClient) {
         placement.Width = kSmallWindowSize;
@@ -99,11 +105,11 @@ void CGameApp::RegisterWindowClass(HINSTANCE instance) {
 
 bool CGameApp::CreateMainWindow(HINSTANCE instance, int showCommand) {
     Instance = instance;
-    // A first start opens the window at the screen's scale: 640 x 440 at 96 dots an inch.
+    // A first start opens the window at the screen's scale.
     const int dpi = ScreenDpi();
     WindowPlacement initial;
-    initial.Width = MulDiv(kDefaultWidth, dpi, USER_DEFAULT_SCREEN_DPI);
-    initial.Height = MulDiv(kDefaultHeight, dpi, USER_DEFAULT_SCREEN_DPI);
+    initial.Width = DefaultSize(dpi).cx;
+    initial.Height = DefaultSize(dpi).cy;
     LoadPreferences(Placement, initial);
     FitPlacement(Placement, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                  GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON), dpi);
