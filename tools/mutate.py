@@ -240,14 +240,25 @@ def collect(tree: Path, paths: list[str]) -> list[Mutant]:
 def relocate(tree: Path, draw: list[Mutant]) -> list[Mutant]:
     """The mutants of an earlier draw, each moved to the line nearest its old place that still reads
     as it did; one whose line is gone is left out, and said so."""
+    def lines_of(path: Path) -> list[str]:
+        return path.read_text(encoding="utf-8", errors="surrogateescape").split("\n") if path.is_file() else []
+
     kept = []
     for m in draw:
-        lines = (tree / m.path).read_text(encoding="utf-8", errors="surrogateescape").split("\n") if (tree / m.path).is_file() else []
-        places = [k + 1 for k, line in enumerate(lines) if line == m.before]
-        if not places:
-            print(f"left out, its line is gone: {m.label()}")
+        places = [k + 1 for k, line in enumerate(lines_of(tree / m.path)) if line == m.before]
+        if places:
+            kept.append(dataclasses.replace(m, line=min(places, key=lambda k: abs(k - m.line))))
             continue
-        kept.append(dataclasses.replace(m, line=min(places, key=lambda k: abs(k - m.line))))
+        # A file split or a function moved: the line may now live in one other file.
+        elsewhere = [(str(f.relative_to(tree)), k + 1) for f in sorted((tree / "src").rglob("*"))
+                     if f.suffix in (".cpp", ".h", ".rc")
+                     for k, line in enumerate(lines_of(f)) if line == m.before]
+        if len({path for path, _ in elsewhere}) == 1 and len(elsewhere) == 1:
+            path, line = elsewhere[0]
+            print(f"moved to {path}:{line}: {m.label()}")
+            kept.append(dataclasses.replace(m, path=path, line=line))
+            continue
+        print(f"left out, its line is {'gone' if not elsewhere else 'in several places'}: {m.label()}")
     return kept
 
 
