@@ -19,9 +19,6 @@ StringSource gStringSource = nullptr;
 char LowerAscii(char c) {
     return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
 }
-char UpperAscii(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
-}
 
 } // namespace
 
@@ -129,21 +126,6 @@ char CText::At(int index) const {
     return (index >= 0 && index < Length) ? Chars[index] : '\0';
 }
 
-void CText::SetAt(int index, char c) {
-    if (index >= 0 && index < Length) {
-        Chars[index] = c;
-    }
-}
-
-void CText::SetLength(int n) {
-    // The buffer is kept at least two bytes longer than the new length.
-    if (n < 0 || !GrowBeyond(static_cast<std::int64_t>(n) + 1)) {
-        return;
-    }
-    Length = n;
-    Chars[n] = '\0';
-}
-
 void CText::Append(const CText& other) {
     if (other.Chars != nullptr) {
         Append(other.Chars, other.Length);
@@ -190,33 +172,6 @@ void CText::MakeLower() {
     for (std::int32_t i = 0; i < Length; ++i) {
         Chars[i] = LowerAscii(Chars[i]);
     }
-}
-
-void CText::MakeUpper() {
-    for (std::int32_t i = 0; i < Length; ++i) {
-        Chars[i] = UpperAscii(Chars[i]);
-    }
-}
-
-char* CText::GetBuffer() {
-    Locked = true;
-    return Chars;
-}
-
-void CText::ReleaseBuffer(int n) {
-    Locked = false;
-    if (Chars == nullptr) {
-        return;
-    }
-    if (n < 0) {
-        // A writer that left no terminator is cut at the end of the buffer.
-        const void* zero = std::memchr(Chars, '\0', static_cast<std::size_t>(Allocated));
-        n = (zero != nullptr) ? static_cast<int>(static_cast<const char*>(zero) - Chars) : Allocated - 1;
-    } else if (n >= Allocated) {
-        n = Allocated - 1;
-    }
-    Length = n;
-    Chars[n] = '\0';
 }
 
 char* DupString(const char* text) {

@@ -11,7 +11,6 @@ public:
     std::int32_t Allocated = 0;
     std::int32_t Length = 0;
     char* Chars = nullptr;
-    bool Locked = false;
 
     CText();
     explicit CText(const char* text);
@@ -25,21 +24,16 @@ public:
     // Loads string-table text number id; a missing id gives an empty text.
     void LoadString(unsigned id);
 
+    // The text as a C string: "" when there is no buffer, never null.
+    const char* Str() const { return Chars != nullptr ? Chars : ""; }
+
     void Empty();
     char At(int index) const;
-    void SetAt(int index, char c);
-    void SetLength(int n);
     void Append(const CText& other);
     void Append(const char* text);
     void Append(const char* text, int length);
     void AppendChar(char c);
     void MakeLower();
-    void MakeUpper();
-
-    // The buffer for a platform call to write into; ReleaseBuffer(-1) then takes the length from
-    // the first zero byte, ReleaseBuffer(n) sets it to n.
-    char* GetBuffer();
-    void ReleaseBuffer(int n);
 
 private:
     // Doubles the buffer until it holds more than `needed` bytes; false when that cannot be done.

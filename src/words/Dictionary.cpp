@@ -1,7 +1,5 @@
 #include "words/Dictionary.h"
 
-#include <array>
-#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -10,17 +8,6 @@ namespace {
 // A larger stream buffer than the default saves system calls; the list is still taken a block at
 // a time.
 constexpr std::size_t kStreamBufferSize = 64 * 1024;
-
-// The bytes that stop a run of word characters: the line ends and the zero byte (which also marks
-// the end of the block).
-constexpr std::array<bool, 256> MakeStopBytes() {
-    std::array<bool, 256> stops{};
-    stops['\0'] = true;
-    stops['\n'] = true;
-    stops['\r'] = true;
-    return stops;
-}
-constexpr std::array<bool, 256> kStopBytes = MakeStopBytes();
 
 } // namespace
 
@@ -72,94 +59,41 @@ bool Dictionary::Load(const char* path) {
     return true;
 }
 
-bool Dictionary::Refill(int& blockLength) {
-    const std::size_t got = std::fread(ReadBuffer, 1, kBlockSize, File);
-    if (got == 0 && std::ferror(File) != 0) {
-        return false;
-    }
-    blockLength = static_cast<int>(got);
-    ReadBuffer[blockLength] = '\0';
-    ReadPos = 0;
-    return true;
-}
-
-// A line ends at CR LF, at a lone LF or at a lone CR, and the last line needs no line end. The
-// empty line between a CR and its LF adds nothing, like every empty line. Zero bytes are skipped.
-// A line of kBlockSize bytes or more is skipped whole.
-//
-// Each line is copied straight from the block into the index's word store, which always has room
-// for the longest word; only lines that turn out to be words are filed.
+// A line ends at CR LF, at a lone LF or at a lone CR, and the last line needs no line end; empty
+// lines add nothing and zero bytes are skipped. A line of kBlockSize bytes or more is skipped whole,
+// and so is a line that does not begin with a letter. False on a read error or when memory runs out.
 bool Dictionary::ReadLines() {
-    const auto* const buffer = reinterpret_cast<const unsigned char*>(ReadBuffer);
-    char* word = Index.WordSpace(kLongestWord + 1);
+    char line[kLongestWord];
     int length = 0;
     bool tooLong = false;
-    int blockLength = 0;
-
     const auto endLine = [&] {
-        if (length > 0 && !tooLong && Index.AddWrittenWord(static_cast<std::size_t>(length))) {
-            word = Index.WordSpace(kLongestWord + 1);
-        }
+        const bool word = length > 0 && !tooLong && LetterBucketOf(static_cast<unsigned char>(line[0])) >= 0;
+        const bool filed = !word || Index.AddWord(line, static_cast<std::size_t>(length));
         length = 0;
         tooLong = false;
+        return filed;
     };
-
-    while (word != nullptr) {
-        if (ReadPos >= blockLength) {
-            if (!Refill(blockLength)) {
-                return false;
-            }
-            if (blockLength == 0) {
-                endLine();
-                return word != nullptr;
-            }
+    for (;;) {
+        const std::size_t got = std::fread(ReadBuffer, 1, kBlockSize, File);
+        if (got == 0) {
+            return std::ferror(File) == 0 && endLine();
         }
-        // The block ends in a zero byte, which stops every run.
-        const unsigned char* at = buffer + ReadPos;
-        const unsigned char* const end = buffer + blockLength;
-        if (!tooLong) {
-            const int room = kLongestWord - length;
-            const unsigned char* const limit = (end - at > room) ? at + room : end;
-            char* out = word + length;
-            if constexpr (std::endian::native == std::endian::little) {
-                // Eight bytes at a time until one of them is below 14, as the stop bytes are.
-                while (limit - at >= 8) {
-                    std::uint64_t bytes;
-                    std::memcpy(&bytes, at, 8);
-                    std::memcpy(out, &bytes, 8);
-                    const std::uint64_t low = (bytes - 0x0E0E0E0E0E0E0E0Eu) & ~bytes & 0x8080808080808080u;
-                    if (low != 0) {
-                        const int taken = std::countr_zero(low) / 8;
-                        at += taken;
-                        out += taken;
-                        break;
-                    }
-                    at += 8;
-                    out += 8;
-                }
-            }
-            while (at < limit && !kStopBytes[*at]) {
-                *out++ = static_cast<char>(*at++);
-            }
-            length = static_cast<int>(out - word);
-            tooLong = !kStopBytes[*at];
-        }
-        if (tooLong) {
-            while (!kStopBytes[*at]) {
-                ++at;
-            }
-        }
-        if (at < end) {
-            const unsigned char c = *at++;
+        ReadBuffer[got] = '\0';
+        for (ReadPos = 0; ReadPos < static_cast<std::int32_t>(got); ++ReadPos) {
+            const char c = ReadBuffer[ReadPos];
             if (c == '\r' || c == '\n') {
-                endLine();
-                // The LF of a CR LF pair is taken with its CR (in the same block).
-                at += (c == '\r' && *at == '\n') ? 1 : 0;
+                if (!endLine()) {
+                    return false;
+                }
+            } else if (c == '\0') {
+                continue;
+            } else if (length < kLongestWord) {
+                line[length++] = c;
+            } else {
+                tooLong = true;
             }
         }
-        ReadPos = static_cast<int>(at - buffer);
     }
-    return false; // out of memory
 }
 
 int Dictionary::IsWord(const char* text) const {

@@ -75,7 +75,6 @@ public:
 
 private:
     bool ReadLines();
-    bool Refill(int& blockLength);
     void CloseFile();
 
     // The pickers without the copy: a stored word, "" for an empty result, null for none.

@@ -142,9 +142,6 @@ std::unique_ptr<CText> Dictionary::MakeFake(int methods, int length, int minimum
         if (made && n >= minimum && (maximum == 0 || n <= maximum) && IsWord(candidate) == 0) {
             return std::make_unique<CText>(candidate);
         }
-        if (!Loaded) {
-            return nullptr;
-        }
     }
     return nullptr;
 }

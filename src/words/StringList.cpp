@@ -62,23 +62,6 @@ int StringList::AppendCopyOrGrow(const char* text) {
     return Count++;
 }
 
-int StringList::InsertSorted(const char* text) {
-    if (text == nullptr || !Reserve()) {
-        return -1;
-    }
-    const char* stored = OwnsStrings ? DupString(text) : text;
-    if (stored == nullptr) {
-        return -1;
-    }
-    const int found = Find(text);
-    const int at = (found >= 0) ? found : -found - 1;
-    std::memmove(static_cast<void*>(Items + at + 1), static_cast<const void*>(Items + at),
-                 static_cast<std::size_t>(Count - at) * sizeof(const char*));
-    Items[at] = stored;
-    ++Count;
-    return at;
-}
-
 int StringList::Find(const char* text) const {
     if (text == nullptr) {
         return -1;
@@ -127,10 +110,6 @@ int StringList::Find(const char* text) const {
 
 const char* StringList::At(int index) const {
     return (index >= 0 && index < Count) ? Items[index] : nullptr;
-}
-
-std::unique_ptr<CText> StringList::CopyAt(int index) const {
-    return std::make_unique<CText>(At(index));
 }
 
 void StringList::Clear() {

@@ -1,17 +1,14 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
-
-class CText;
 
 // A growable array of zero-terminated strings. By default the list keeps its own heap copy of each
 // string (DupString) and frees them on Clear and destruction; a list made with ownsStrings false
 // keeps the caller's pointers and frees nothing.
 //
-// Find and InsertSorted treat the list as sorted in WordOrderLess order and compare with
-// CompareTextNoCase (case ignored, a space matches any character): lists of up to 64 strings are
-// scanned from the start, longer ones are searched by bisection.
+// Find treats the list as sorted in WordOrderLess order and compares with CompareTextNoCase (case
+// ignored, a space matches any character): lists of up to 64 strings are scanned from the start,
+// longer ones are searched by bisection.
 class StringList {
 public:
     const char** Items = nullptr;
@@ -33,15 +30,10 @@ public:
         }
         return AppendCopyOrGrow(text);
     }
-    // Puts text at its sorted place (after an equal entry's position as Find reports it); returns
-    // that index, or -1 when memory runs out.
-    int InsertSorted(const char* text);
     // Index of an equal entry, or -(p + 1) where p is the place text would be inserted.
     int Find(const char* text) const;
     // The stored pointer, or null outside 0 ... Count - 1.
     const char* At(int index) const;
-    // A copy of entry index, or an empty text outside the list.
-    std::unique_ptr<CText> CopyAt(int index) const;
     void Clear();
 
 private:

@@ -16,50 +16,11 @@ namespace {
 // loading a list to one allocation per few thousand words.
 constexpr std::size_t kStoreBlockSize = 64 * 1024;
 
-bool ByteOrder(const char* a, const char* b) {
-    return std::strcmp(a, b) < 0;
-}
-
-// A word with the first eight bytes of its folded text packed into one number, so that most
-// comparisons of a sort settle without following the pointer: in a shuffled list every such step
-// would be a cache miss.
-struct KeyedWord {
-    std::uint64_t Prefix;
-    const char* Word;
-};
-
-std::uint64_t FoldedPrefix(const char* word) {
-    std::uint64_t prefix = 0;
-    int i = 0;
-    for (; i < 8 && word[i] != '\0'; ++i) {
-        prefix = (prefix << 8) | FoldCase(word[i]);
-    }
-    // A shorter word is padded with zeros, which sort before every byte, as its end does.
-    return (i == 0) ? 0 : prefix << (8 * (8 - i));
-}
-
-bool KeyedLess(const KeyedWord& a, const KeyedWord& b) {
-    return (a.Prefix != b.Prefix) ? a.Prefix < b.Prefix : WordOrderLess(a.Word, b.Word);
-}
-
-void SortBucket(StringList& bucket, bool capitals) {
+void SortBucket(StringList& bucket) {
     const char** begin = bucket.Items;
     const char** end = bucket.Items + bucket.Count;
-    if (capitals ? std::is_sorted(begin, end, WordOrderLess) : std::is_sorted(begin, end, ByteOrder)) {
-        return;
-    }
-    const auto count = static_cast<std::size_t>(bucket.Count);
-    std::unique_ptr<KeyedWord[]> keyed(new (std::nothrow) KeyedWord[count]);
-    if (!keyed) {
-        std::sort(begin, end, WordOrderLess); // slower, but needs no memory
-        return;
-    }
-    for (std::size_t i = 0; i < count; ++i) {
-        keyed[i] = {FoldedPrefix(begin[i]), begin[i]};
-    }
-    std::sort(keyed.get(), keyed.get() + count, KeyedLess);
-    for (std::size_t i = 0; i < count; ++i) {
-        begin[i] = keyed[i].Word;
+    if (!std::is_sorted(begin, end, WordOrderLess)) {
+        std::sort(begin, end, WordOrderLess);
     }
 }
 
@@ -76,14 +37,14 @@ WordIndex::WordIndex() {
 
 WordIndex::~WordIndex() = default;
 
-char* WordIndex::NewBlock(std::size_t size) {
+char* WordIndex::Space(std::size_t size) {
+    if (size <= FreeBytes) {
+        return FreeSpace;
+    }
     const std::size_t blockSize = std::max(size, kStoreBlockSize);
     std::unique_ptr<char[]> block(new (std::nothrow) char[blockSize]);
     if (!block) {
         return nullptr;
-    }
-    if (!Blocks.empty()) {
-        BlockUsed.push_back(static_cast<std::size_t>(FreeSpace - Blocks.back().get()));
     }
     FreeSpace = block.get();
     FreeBytes = blockSize;
@@ -91,21 +52,25 @@ char* WordIndex::NewBlock(std::size_t size) {
     return FreeSpace;
 }
 
-bool WordIndex::AddWord(const char* word) {
-    return word != nullptr && AddWord(word, std::strlen(word));
-}
-
 bool WordIndex::AddWord(const char* word, std::size_t length) {
     if (word == nullptr || length == 0 || LetterBucketOf(static_cast<unsigned char>(word[0])) < 0 ||
         length >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
         return false;
     }
-    char* space = WordSpace(length + 1);
-    if (space == nullptr) {
+    char* stored = Space(length + 1);
+    if (stored == nullptr) {
         return false;
     }
-    std::memcpy(space, word, length);
-    return AddWrittenWord(length);
+    std::memcpy(stored, word, length);
+    stored[length] = '\0';
+    if (LetterBuckets[LetterBucketOf(static_cast<unsigned char>(word[0]))].Append(stored) < 0) {
+        return false;
+    }
+    FreeSpace += length + 1;
+    FreeBytes -= length + 1;
+    // Words of 21 characters and more share the last bucket.
+    LengthBuckets[std::min<std::size_t>(length, kLengthBuckets) - 1].Append(stored);
+    return true;
 }
 
 int WordIndex::Find(const char* text) const {
@@ -154,10 +119,6 @@ std::unique_ptr<CText> WordIndex::RandomOfLetter(int letter) const {
     return std::make_unique<CText>(RandomWordOfLetter(letter));
 }
 
-std::unique_ptr<CText> WordIndex::RandomWithRandomLetter() const {
-    return RandomOfLetter(RandomRange(123, 97));
-}
-
 std::unique_ptr<CText> WordIndex::RandomOfLength(int length) const {
     const char* word = RandomWordOfLength(length);
     return (word != nullptr) ? std::make_unique<CText>(word) : nullptr;
@@ -166,25 +127,10 @@ std::unique_ptr<CText> WordIndex::RandomOfLength(int length) const {
 void WordIndex::SortBuckets() {
     // Both sets of buckets point at the same stored words, so reordering the pointers of one bucket
     // leaves the others as they are.
-    const bool capitals = HasCapitals();
     for (StringList& bucket : LetterBuckets) {
-        SortBucket(bucket, capitals);
+        SortBucket(bucket);
     }
-    SortBucket(LengthBuckets[kLengthBuckets - 1], capitals);
-}
-
-bool WordIndex::HasCapitals() const {
-    // The stored words lie one after another in the blocks: one pass over their bytes, with no
-    // early exit, so that it stays a tight loop.
-    unsigned capitals = 0;
-    for (std::size_t i = 0; i < Blocks.size(); ++i) {
-        const char* const begin = Blocks[i].get();
-        const char* const end = (i < BlockUsed.size()) ? begin + BlockUsed[i] : FreeSpace;
-        for (const char* at = begin; at < end; ++at) {
-            capitals |= static_cast<unsigned>(static_cast<unsigned char>(*at - 'A') < 26);
-        }
-    }
-    return capitals != 0;
+    SortBucket(LengthBuckets[kLengthBuckets - 1]);
 }
 
 void WordIndex::Clear() {
@@ -195,7 +141,6 @@ void WordIndex::Clear() {
         bucket.Clear();
     }
     Blocks.clear();
-    BlockUsed.clear();
     FreeSpace = nullptr;
     FreeBytes = 0;
 }
