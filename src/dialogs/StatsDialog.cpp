@@ -3,12 +3,12 @@
 #include "dialogs/DialogHelpers.h"
 #include "game/CZapGame.h"
 #include "gfx/Gdi.h"
-#include "gfx/StatusSprites.h"
 #include "resources/resource.h"
 #include "rules/GameSettings.h"
 #include "store/GameKey.h"
 #include "store/Statistics.h"
 #include "words/CText.h"
+#include "words/FormatNumbers.h"
 
 #include <algorithm>
 #include <cstdint>

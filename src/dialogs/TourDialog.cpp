@@ -2,10 +2,10 @@
 
 #include "dialogs/DialogHelpers.h"
 #include "game/CZapGame.h"
-#include "gfx/StatusSprites.h"
 #include "resources/resource.h"
 #include "rules/GameSettings.h"
 #include "words/CText.h"
+#include "words/FormatNumbers.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
 #include "dialogs/WelcomeDialog.h"
 
 #include "dialogs/DialogHelpers.h"
-#include "gfx/StatusSprites.h"
 #include "resources/resource.h"
 #include "rules/GameSettings.h"
 #include "rules/HowToPlay.h"
 #include "words/CText.h"
+#include "words/FormatNumbers.h"
 
 namespace {
 

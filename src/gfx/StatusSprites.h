@@ -60,8 +60,3 @@ public:
     bool IsLive() const override;
     bool IsExpired() const override;
 };
-
-// Writes format into out with its conversions filled from values in order: %d and %i with the
-// flags '-', '0', '+' and ' ' and a width; "%%" gives '%'. Any other conversion stays as written,
-// and a conversion beyond the given values shows 0.
-void FormatNumbers(CText& out, const char* format, const std::int32_t* values, int count);

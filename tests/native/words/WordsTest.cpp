@@ -1,5 +1,6 @@
 #include "words/CText.h"
 #include "words/Dictionary.h"
+#include "words/FormatNumbers.h"
 #include "words/Random.h"
 
 #include <gtest/gtest.h>
@@ -48,6 +49,23 @@ TEST(TextTest, GrowingKeepsEveryCharacterAndReadingStaysInside) {
     EXPECT_EQ(word.At(7), '\0');
     word.MakeLower();
     EXPECT_STREQ(word.Chars, "wordz@["); // A to Z only: '@' and '[' stand just outside
+}
+
+// The texts of the score, clock and statistics come from string-table formats like these.
+std::string Formatted(const char* format, std::vector<std::int32_t> values) {
+    CText out("left over");
+    FormatNumbers(out, format, values.data(), static_cast<int>(values.size()));
+    return out.Str();
+}
+
+TEST(TextTest, NumbersFillTheirFormatsAsPrintfWould) {
+    EXPECT_EQ(Formatted("Score: %d", {120}), "Score: 120");
+    EXPECT_EQ(Formatted("%d:%02d.%i", {1, 5, 9}), "1:05.9");
+    EXPECT_EQ(Formatted("[%5d][%-4d][%+d][% d][%05d]", {-42, 7, 3, 3, -42}), "[  -42][7   ][+3][ 3][-0042]");
+    EXPECT_EQ(Formatted("%d", {std::numeric_limits<std::int32_t>::min()}), "-2147483648");
+    EXPECT_EQ(Formatted("100%% %s %d %d", {5}), "100% %s 5 0"); // others as written; missing values 0
+    EXPECT_EQ(Formatted("%99d", {1}).size(), 64u);              // widths stop at 64
+    EXPECT_EQ(Formatted("%", {}), "%");
 }
 
 // How often each result comes up over all 32,768 generator outputs.
