@@ -2,6 +2,12 @@
 
 #include <cstdint>
 
+// <windows.h> turns LoadString into its own LoadStringA; the text's operation keeps its name, so
+// that every file declares and calls the same member whatever it included first.
+#ifdef LoadString
+#undef LoadString
+#endif
+
 // The program's growable 8-bit text: a zero-terminated buffer that knows its length and its size.
 // The buffer only ever grows by doubling. When memory runs out the text is left without a buffer
 // (Allocated and Length 0, Chars null); every operation then reads as empty and writes nothing,
