@@ -121,8 +121,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     for (int i = 0; i < 4; ++i) {
         const auto fake = list.MakeFake(byte(5) % 8, byte(6) % 24, 3, limit);
-        Check(fake == nullptr ||
-                  (fake->Length >= 3 && (limit == 0 || fake->Length <= limit) && list.IsWord(*fake) == 0),
+        Check(fake == nullptr || (fake->Length >= 3 && (limit == 0 || fake->Length <= limit) &&
+                                  list.IsWord(fake->Chars) == 0),
               "a fake is no word and within its bounds");
     }
     return 0;

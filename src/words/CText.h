@@ -79,24 +79,14 @@ inline int CompareTextNoCase(const char* a, const char* b) {
 }
 
 // The order the dictionary keeps its words in, for sorting: the comparison above without the
-// space wildcard, and words that differ only in case ordered by their exact bytes, so that the
-// order is strict. Words that CompareTextNoCase takes as equal then stand side by side, and a
-// lookup always agrees with the order it searches.
+// space wildcard. Words that CompareTextNoCase takes as equal stand side by side, so a lookup
+// always agrees with the order it searches.
 inline bool WordOrderLess(const char* a, const char* b) {
-    // Up to the first differing byte both orders agree; the folded comparison only takes over there.
-    while (*a == *b && *a != '\0') {
-        ++a;
-        ++b;
-    }
-    const bool exactLess = static_cast<unsigned char>(*a) < static_cast<unsigned char>(*b);
     for (;; ++a, ++b) {
         const unsigned char ca = FoldCase(*a);
         const unsigned char cb = FoldCase(*b);
-        if (ca != cb) {
+        if (ca != cb || ca == 0) {
             return ca < cb;
-        }
-        if (ca == 0) {
-            return exactLess;
         }
     }
 }

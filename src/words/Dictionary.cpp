@@ -102,12 +102,3 @@ int Dictionary::IsWord(const char* text) const {
     }
     return static_cast<int>(std::strlen(text));
 }
-
-int Dictionary::IsWord(const CText& text) const {
-    // A text with a zero byte inside cannot be a word as a whole.
-    if (text.Chars == nullptr || text.Length <= 0 ||
-        std::memchr(text.Chars, '\0', static_cast<std::size_t>(text.Length)) != nullptr) {
-        return 0;
-    }
-    return IsWord(text.Chars) != 0 ? text.Length : 0;
-}

@@ -55,7 +55,6 @@ public:
 
     // The text's length when the whole text is in the list, else 0. A space matches any character.
     int IsWord(const char* text) const;
-    int IsWord(const CText& text) const;
 
     // Genuine words. A limit (maximum length) of 0 means no limit; each returns a new text or none.
     std::unique_ptr<CText> PickAny(int limit) const;

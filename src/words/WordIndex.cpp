@@ -125,12 +125,11 @@ std::unique_ptr<CText> WordIndex::RandomOfLength(int length) const {
 }
 
 void WordIndex::SortBuckets() {
-    // Both sets of buckets point at the same stored words, so reordering the pointers of one bucket
-    // leaves the others as they are.
+    // Both sets of buckets point at the same stored words, so reordering the pointers of a letter
+    // bucket leaves the length buckets as they are.
     for (StringList& bucket : LetterBuckets) {
         SortBucket(bucket);
     }
-    SortBucket(LengthBuckets[kLengthBuckets - 1]);
 }
 
 void WordIndex::Clear() {

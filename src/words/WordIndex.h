@@ -18,11 +18,11 @@ public:
     static constexpr int kLengthBuckets = 21;
 
     // Bucket k: the words whose first character, upper-cased, is 'A' + k, in file order until
-    // SortBuckets puts them in WordOrderLess order (case folded, exact bytes breaking ties), the
+    // SortBuckets puts them in WordOrderLess order (case folded), the
     // order that their lookup assumes.
     StringList LetterBuckets[kLetterBuckets];
-    // Bucket k (0 to 19): the words of k + 1 characters, in file order; bucket 20: the words of 21
-    // or more, in WordOrderLess order once SortBuckets has run.
+    // Bucket k (0 to 19): the words of k + 1 characters; bucket 20: the words of 21 or more; all in
+    // file order (only random draws read them).
     StringList LengthBuckets[kLengthBuckets];
 
     WordIndex();
@@ -52,9 +52,9 @@ public:
     const char* RandomWordOfLetter(int letter) const;
     const char* RandomWordOfLength(int length) const;
 
-    // Puts every letter bucket, and the bucket of the longest words, in WordOrderLess order where it
-    // is not in order already. Words are only appended as they come, so a list whose lines are in
-    // any order loads in n log n (a sorted list in n), and a hand-edited list can still be searched.
+    // Puts every letter bucket in WordOrderLess order where it is not in order already. Words are
+    // only appended as they come, so a list whose lines are in any order loads in n log n (a sorted
+    // list in n), and a hand-edited list can still be searched.
     void SortBuckets();
 
     void Clear();

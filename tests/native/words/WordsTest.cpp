@@ -147,7 +147,8 @@ TEST_F(WordListTest, ReadsAWordALineOfUpTo1023BytesAndNeedsAnAOrAnS) {
     EXPECT_EQ(List.LetterTotals[26], 5);
     // A list needs a word beginning with A or S.
     EXPECT_FALSE(Load("cat\r\ndog\r\n"));
-    EXPECT_TRUE(Load("Sun\r\n"));
+    EXPECT_TRUE(Load("Sun\r\nZoo\r\n"));
+    EXPECT_TRUE(Has("zoo")); // a capital opens its letter's group, Z as well as A
     EXPECT_FALSE(List.Load("no such folder/words.lst"));
     EXPECT_FALSE(List.Loaded);
     EXPECT_FALSE(Has("sun")); // a new load starts from an empty index
@@ -300,6 +301,10 @@ TEST(LetterChainTest, LettersFollowEachOtherAsInEnglish) {
     EXPECT_EQ(afterQ, std::string(99, 'u') + '\0');
     EXPECT_EQ(first.find_first_of(std::string("qxyz\0", 5)), 99u); // only the draw 99 ends at once
     EXPECT_EQ(first.substr(0, 12), "aaaaaabbbbbc");
+    for (const auto& row : Dictionary::PairPercent) { // percentages rounded row by row
+        const int sum = std::accumulate(std::begin(row), std::end(row), 0);
+        EXPECT_TRUE(sum >= 97 && sum <= 102) << sum;
+    }
 }
 
 } // namespace
