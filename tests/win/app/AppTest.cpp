@@ -101,7 +101,7 @@ protected:
 
     const std::pair<GameSettingsRecord, PreferencesRecord> kept{GameSettings, Preferences};
 
-    void SetUp() override { ClearRegistry(), InstallHighScoreEntry(); }
+    void SetUp() override { ClearRegistry(); }
     void TearDown() override {
         Stop();
         RegDeleteTreeA(HKEY_CURRENT_USER, kKey);
