@@ -3,7 +3,6 @@
 #include "app/CGameApp.h"
 
 #include "dialogs/DialogHelpers.h"
-#include "dialogs/HighScoreDialog.h"
 #include "game/CZapGame.h"
 #include "rules/GameSettings.h"
 #include "support/DialogDriver.h"

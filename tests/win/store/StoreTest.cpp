@@ -10,8 +10,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <optional>
 #include <string>
-#include <vector>
 
 namespace {
 
