@@ -158,9 +158,7 @@ void CGameApp::ShowSettings(HWND window) {
 
 bool CGameApp::ShowHowToPlay(HWND window) {
     if (GameSettings.RoundRobin != 0 && Game != nullptr) {
-        StatsGame = dynamic_cast<CZapGame*>(Game.get());
-        ShowTourDialog(window);
-        StatsGame = nullptr;
+        ShowTourDialog(window, dynamic_cast<CZapGame*>(Game.get()));
         return false;
     }
     const bool touring = GameSettings.RoundRobin != 0;
@@ -316,7 +314,9 @@ void CGameApp::EndGame(HWND window, int reason) {
     Game->OnGameOver(window, reason);
     RecordGame(reason, Game->Score());
     if (GameSettings.RoundRobin == 0 || Preferences.CurrentGame == kLastStage) {
-        CheckHighScore(window, Game->Score());
+        if (const auto offered = CheckHighScore(Game->Score())) {
+            ShowHighScoreEntry(window, *offered);
+        }
     }
     if (reason == EndAbandoned) {
         return;

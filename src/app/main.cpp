@@ -1,6 +1,5 @@
 #include "app/CGameApp.h"
 
-#include "dialogs/HighScoreDialog.h"
 #include "gfx/Diagnostics.h"
 #include "gfx/Gdi.h"
 
@@ -9,7 +8,6 @@
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLine*/, int showCommand) {
     App.Instance = instance;
     StartDebugOutput();
-    InstallHighScoreEntry();
     App.RegisterWindowClass(instance);
     if (!App.CreateMainWindow(instance, showCommand)) {
         return 0;

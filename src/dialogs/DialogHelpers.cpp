@@ -5,9 +5,6 @@
 #include <cstdio>
 
 unsigned CurrentTitleId = 0;
-CZapGame* StatsGame = nullptr;
-std::int32_t PendingScore = 0;
-std::int32_t PendingIsNew = 0;
 
 namespace {
 
@@ -59,4 +56,17 @@ void AppendToTitle(HWND window, unsigned id) {
     char title[2 * kTitleSize + 4];
     std::snprintf(title, sizeof title, "%s - %s", caption, appended.Chars != nullptr ? appended.Chars : "");
     SetWindowTextA(window, title);
+}
+
+INT_PTR CALLBACK RunDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
+    }
+    // Messages that come before WM_INITDIALOG (the dialog's font) find no state yet.
+    const auto* run = reinterpret_cast<const DialogRun*>(GetWindowLongPtrA(dialog, DWLP_USER));
+    if (run == nullptr) {
+        return FALSE;
+    }
+    return run->Procedure(dialog, message, wParam,
+                          message == WM_INITDIALOG ? reinterpret_cast<LPARAM>(run->State) : lParam);
 }

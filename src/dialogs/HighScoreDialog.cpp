@@ -6,11 +6,9 @@
 #include "rules/HighScores.h"
 #include "store/GameKey.h"
 #include "store/Registry.h"
-#include "store/Statistics.h"
 #include "words/CText.h"
 #include "words/Random.h"
 
-#include <memory>
 #include <string>
 
 namespace {
@@ -46,17 +44,18 @@ bool ReadEntryText(const std::string& key, const std::string& name, char (&text)
     return ReadRegStringCut(HKEY_CURRENT_USER, key.c_str(), name.c_str(), text, kTextSize);
 }
 
-CHighScoreDialog& State() {
-    static const std::unique_ptr<CHighScoreDialog> state = std::make_unique<CHighScoreDialog>();
-    return *state;
+// Both modes share the one state object, kept for the whole run.
+INT_PTR ShowHighScores(HWND owner, bool isNew, std::int32_t score) {
+    static CHighScoreDialog state;
+    state.IsNew = isNew;
+    state.Score = score;
+    return RunDialog(owner, DLG_HIGH_SCORES, HighScoreDialogProc, state);
 }
 
 } // namespace
 
 BOOL CHighScoreDialog::Initialise(HWND dialog) {
     CentreWindow(dialog);
-    IsNew = PendingIsNew != 0;
-    Score = PendingScore;
     InsertRow = -1;
     FillDefaults(dialog);
     LoadStored(dialog);
@@ -147,7 +146,7 @@ void CHighScoreDialog::Save(HWND dialog) {
 INT_PTR CALLBACK HighScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
     case WM_INITDIALOG:
-        return State().Initialise(dialog);
+        return DialogState<CHighScoreDialog>(dialog).Initialise(dialog);
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
@@ -166,18 +165,9 @@ INT_PTR CALLBACK HighScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 }
 
 INT_PTR ShowHighScoreList(HWND owner) {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(DLG_HIGH_SCORES), owner,
-                           HighScoreDialogProc, 0);
+    return ShowHighScores(owner, false, 0);
 }
 
 void ShowHighScoreEntry(HWND owner, std::int32_t score) {
-    PendingScore = score;
-    PendingIsNew = 1;
-    ShowHighScoreList(owner);
-    PendingScore = 0;
-    PendingIsNew = 0;
-}
-
-void InstallHighScoreEntry() {
-    SetHighScoreEntry(&ShowHighScoreEntry);
+    ShowHighScores(owner, true, score);
 }

@@ -22,8 +22,7 @@ public:
 
     virtual ~CHighScoreDialog() = default;
 
-    // Sets the dialog up from PendingScore and PendingIsNew; false when it gave the focus to the
-    // new row's name.
+    // Sets the dialog up for Score and IsNew; false when it gave the focus to the new row's name.
     BOOL Initialise(HWND dialog);
     // Stores the ten rows as shown; stops at the first value that cannot be written.
     static void Save(HWND dialog);
@@ -40,10 +39,6 @@ INT_PTR CALLBACK HighScoreDialogProc(HWND dialog, UINT message, WPARAM wParam, L
 // Shows the list for reading (the High Scores menu command); returns 1 after OK, 2 after Cancel.
 INT_PTR ShowHighScoreList(HWND owner);
 
-// Shows the list in entry mode for a score that beats its lowest entry, then clears the pending
-// score again.
+// Shows the list in entry mode for a score that beats its lowest entry (the game-over path, when
+// CheckHighScore offers the score).
 void ShowHighScoreEntry(HWND owner, std::int32_t score);
-
-// Makes the high-score check after each game open the list in entry mode; the application calls it
-// once at start-up.
-void InstallHighScoreEntry();

@@ -9,15 +9,11 @@
 #include <charconv>
 #include <cstdint>
 #include <limits>
-#include <memory>
 #include <string>
 
 namespace {
 
 using Field = std::int32_t COptionsDialog::*;
-
-// The one working copy, made at the first opening.
-std::unique_ptr<COptionsDialog> Copy;
 
 struct CheckBox {
     int Id;
@@ -316,10 +312,10 @@ bool COptionsDialog::Command(HWND dialog, int id, int code) {
 }
 
 INT_PTR CALLBACK OptionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    return EditCopyProc(Copy, dialog, message, wParam);
+    return EditCopyProc<COptionsDialog>(dialog, message, wParam);
 }
 
 INT_PTR ShowOptionsDialog(HWND owner) {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(DLG_GAME_OPTIONS), owner,
-                           OptionsDialogProc, 0);
+    static COptionsDialog copy; // the one working copy, kept for the whole run
+    return RunDialog(owner, DLG_GAME_OPTIONS, OptionsDialogProc, copy);
 }

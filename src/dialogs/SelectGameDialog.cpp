@@ -32,10 +32,6 @@ constexpr GameRow kGames[] = {
 // clang-format on
 constexpr int kGameCount = static_cast<int>(std::size(kGames));
 
-CSelectGameDialog& State(HWND dialog) {
-    return *reinterpret_cast<CSelectGameDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
-
 void ShowText(HWND dialog, int id, unsigned textId) {
     const CText text(textId);
     SetItemText(dialog, id, text.Chars);
@@ -84,23 +80,23 @@ void Play(HWND dialog, CSelectGameDialog& state) {
     EndDialog(dialog, IDOK);
 }
 
-INT_PTR CALLBACK SelectGameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK SelectGameDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
+    CSelectGameDialog& state = DialogState<CSelectGameDialog>(dialog);
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        Initialise(dialog, State(dialog));
+        Initialise(dialog, state);
         return FALSE; // the focus is set
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDC_SELECT_LIST:
             if (HIWORD(wParam) == LBN_SELCHANGE) {
-                ShowDescription(dialog, State(dialog));
+                ShowDescription(dialog, state);
             } else if (HIWORD(wParam) == LBN_DBLCLK) {
-                Play(dialog, State(dialog));
+                Play(dialog, state);
             }
             return TRUE;
         case IDOK:
-            Play(dialog, State(dialog));
+            Play(dialog, state);
             return TRUE;
         case IDCANCEL:
             EndDialog(dialog, IDCANCEL);
@@ -116,7 +112,6 @@ INT_PTR CALLBACK SelectGameDialogProc(HWND dialog, UINT message, WPARAM wParam, 
 } // namespace
 
 INT_PTR ShowSelectGameDialog(HWND owner) {
-    static CSelectGameDialog state;
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(DLG_SELECT_GAME), owner,
-                           SelectGameDialogProc, reinterpret_cast<LPARAM>(&state));
+    static CSelectGameDialog state; // kept for the whole run
+    return RunDialog(owner, DLG_SELECT_GAME, SelectGameDialogProc, state);
 }

@@ -9,14 +9,10 @@
 #include <commdlg.h>
 
 #include <cstring>
-#include <memory>
 
 static_assert(CSettingsDialog::kFontNameSize == PreferencesRecord::kFontNameSize);
 
 namespace {
-
-// The one working copy, made at the first opening.
-std::unique_ptr<CSettingsDialog> Copy;
 
 // The custom colours of both colour choosers, kept for the whole run and not stored.
 COLORREF CustomColours[16] = {};
@@ -145,10 +141,10 @@ bool CSettingsDialog::Command(HWND dialog, int id, int code) {
 }
 
 INT_PTR CALLBACK SettingsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
-    return EditCopyProc(Copy, dialog, message, wParam);
+    return EditCopyProc<CSettingsDialog>(dialog, message, wParam);
 }
 
 INT_PTR ShowSettingsDialog(HWND owner) {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(DLG_GAME_SETTINGS), owner,
-                           SettingsDialogProc, 0);
+    static CSettingsDialog copy; // the one working copy, kept for the whole run
+    return RunDialog(owner, DLG_GAME_SETTINGS, SettingsDialogProc, copy);
 }

@@ -127,14 +127,11 @@ void CStatsDialog::ShowNumbers(HWND dialog) {
 
 INT_PTR CALLBACK StatsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
     switch (message) {
-    case WM_INITDIALOG: {
-        auto* state = new CStatsDialog(StatsGame);
-        SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
-        state->Fill(dialog);
+    case WM_INITDIALOG:
+        DialogState<CStatsDialog>(dialog).Fill(dialog);
         AppendToTitle(dialog, CurrentTitleId);
         CentreWindow(dialog);
         return TRUE;
-    }
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
         case IDOK:
@@ -155,10 +152,6 @@ INT_PTR CALLBACK StatsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         default:
             return FALSE;
         }
-    case WM_DESTROY:
-        delete reinterpret_cast<CStatsDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        SetWindowLongPtrA(dialog, DWLP_USER, 0);
-        return FALSE;
     default:
         return FALSE;
     }
@@ -167,11 +160,8 @@ INT_PTR CALLBACK StatsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
 namespace {
 
 INT_PTR ShowStats(HWND owner, int dialogId, CZapGame* game) {
-    StatsGame = game;
-    const INT_PTR result =
-        DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(dialogId), owner, StatsDialogProc, 0);
-    StatsGame = nullptr;
-    return result;
+    CStatsDialog state(game);
+    return RunDialog(owner, dialogId, StatsDialogProc, state);
 }
 
 } // namespace

@@ -9,8 +9,7 @@ class CZapGame;
 // treated it. Both can reset the stored statistics.
 
 // The state of an open statistics dialog: the game whose word lists it shows (none from the
-// Statistics menu command when no game runs). Made from StatsGame when the dialog opens and deleted
-// with its window.
+// Statistics menu command when no game runs). It lives for one opening.
 class CStatsDialog {
 public:
     CZapGame* Game = nullptr;
@@ -29,8 +28,7 @@ public:
 // (the next tour game), otherwise 1; button 2 ends with 2.
 INT_PTR CALLBACK StatsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
 
-// Shows "Game Statistics" modally with game as StatsGame (null when no game runs) and returns the
-// dialog's result.
+// Shows "Game Statistics" modally for game (null when no game runs) and returns the dialog's result.
 INT_PTR ShowGameStatistics(HWND owner, CZapGame* game);
 
 // Shows "Game Over Statistics" for the game that just ended and returns what comes next:

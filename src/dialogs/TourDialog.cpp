@@ -29,24 +29,15 @@ void Initialise(HWND dialog, CTourDialog& state) {
 
 INT_PTR CALLBACK TourDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
     switch (message) {
-    case WM_INITDIALOG: {
-        auto* state = new CTourDialog;
-        state->TourScore = GameSettings.RoundRobinScore;
-        state->Game = StatsGame;
-        SetWindowLongPtrA(dialog, DWLP_USER, reinterpret_cast<LONG_PTR>(state));
-        Initialise(dialog, *state);
+    case WM_INITDIALOG:
+        Initialise(dialog, DialogState<CTourDialog>(dialog));
         return TRUE;
-    }
     case WM_COMMAND:
         // Escape and every other command leave the dialog open.
         if (LOWORD(wParam) == IDOK) {
             EndDialog(dialog, IDOK);
             return TRUE;
         }
-        return FALSE;
-    case WM_DESTROY:
-        delete reinterpret_cast<CTourDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-        SetWindowLongPtrA(dialog, DWLP_USER, 0);
         return FALSE;
     default:
         return FALSE;
@@ -55,7 +46,9 @@ INT_PTR CALLBACK TourDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM
 
 } // namespace
 
-INT_PTR ShowTourDialog(HWND owner) {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(DLG_ROUND_ROBIN_TOUR), owner,
-                           TourDialogProc, 0);
+INT_PTR ShowTourDialog(HWND owner, CZapGame* game) {
+    CTourDialog state;
+    state.TourScore = GameSettings.RoundRobinScore;
+    state.Game = game;
+    return RunDialog(owner, DLG_ROUND_ROBIN_TOUR, TourDialogProc, state);
 }

@@ -9,10 +9,6 @@
 
 namespace {
 
-CWelcomeDialog& State(HWND dialog) {
-    return *reinterpret_cast<CWelcomeDialog*>(GetWindowLongPtrA(dialog, DWLP_USER));
-}
-
 // Fills each bullet line from its template; the formatter grows its text, so no number can overrun it.
 void ShowRuleLines(HWND dialog) {
     const RuleLines lines = ComposeRuleLines(GameSettings);
@@ -44,11 +40,10 @@ void Initialise(HWND dialog, CWelcomeDialog& state) {
     state.FirstOpening = 0;
 }
 
-INT_PTR CALLBACK WelcomeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR CALLBACK WelcomeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
     switch (message) {
     case WM_INITDIALOG:
-        SetWindowLongPtrA(dialog, DWLP_USER, lParam);
-        Initialise(dialog, State(dialog));
+        Initialise(dialog, DialogState<CWelcomeDialog>(dialog));
         return FALSE; // the focus is set
     case WM_COMMAND:
         switch (LOWORD(wParam)) {
@@ -73,12 +68,6 @@ INT_PTR CALLBACK WelcomeDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
 
 } // namespace
 
-INT_PTR ShowWelcomeDialog(HWND owner) {
-    static CWelcomeDialog state;
-    return ShowWelcomeDialog(owner, state);
-}
-
 INT_PTR ShowWelcomeDialog(HWND owner, CWelcomeDialog& state) {
-    return DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(DLG_WELCOME), owner, WelcomeDialogProc,
-                           reinterpret_cast<LPARAM>(&state));
+    return RunDialog(owner, DLG_WELCOME, WelcomeDialogProc, state);
 }

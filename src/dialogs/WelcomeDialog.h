@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-// What the how-to-play dialog remembers between openings. One object serves every opening of the
-// program's run.
+// What the how-to-play dialog remembers between openings. One object, the application's, serves
+// every opening of the program's run.
 class CWelcomeDialog {
 public:
     virtual ~CWelcomeDialog() = default;
@@ -13,9 +13,7 @@ public:
     int FirstOpening = 1;
 };
 
-// Explains the rules as GameSettings has them. The first opening offers "Play &Tour" and "&Play";
-// later openings show only "OK". "&Play" or "OK" switches the tour off (RoundRobin 0), "Play &Tour"
-// switches it on (RoundRobin 1); both return 1. A close returns 2 and changes nothing.
-INT_PTR ShowWelcomeDialog(HWND owner);
-// The same with a state object of the caller's: a fresh one gives a first opening.
+// Explains the rules as GameSettings has them. The first opening of state offers "Play &Tour" and
+// "&Play"; later openings show only "OK". "&Play" or "OK" switches the tour off (RoundRobin 0),
+// "Play &Tour" switches it on (RoundRobin 1); both return 1. A close returns 2 and changes nothing.
 INT_PTR ShowWelcomeDialog(HWND owner, CWelcomeDialog& state);

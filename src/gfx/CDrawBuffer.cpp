@@ -23,22 +23,12 @@ CDrawBuffer::~CDrawBuffer() {
     if (OwnsWindowDC && TargetDC != nullptr) {
         CountedReleaseDC(Window, TargetDC);
     }
-    ReleaseSurface();
-    if (BackBrush != nullptr) {
-        CountedDeleteObject(BackBrush);
-    }
 }
 
 void CDrawBuffer::ReleaseSurface() {
     // The device context goes first: a bitmap still selected into one cannot be deleted.
-    if (MemoryDC != nullptr) {
-        CountedDeleteDC(MemoryDC);
-        MemoryDC = nullptr;
-    }
-    if (Bitmap != nullptr) {
-        CountedDeleteObject(Bitmap);
-        Bitmap = nullptr;
-    }
+    MemoryDC.Reset();
+    Bitmap.Reset();
 }
 
 void CDrawBuffer::Resize(HWND window, int width, int height) {
@@ -49,8 +39,8 @@ void CDrawBuffer::Resize(HWND window, int width, int height) {
     BufferHeight = height;
     ReleaseSurface();
     const WindowDC windowDc(window);
-    MemoryDC = CountedCreateCompatibleDC(windowDc.Get());
-    Bitmap = CountedCreateCompatibleBitmap(windowDc.Get(), width, height);
+    MemoryDC.Reset(CountedCreateCompatibleDC(windowDc.Get()));
+    Bitmap.Reset(CountedCreateCompatibleBitmap(windowDc.Get(), width, height));
     if (MemoryDC != nullptr) {
         if (Bitmap != nullptr) {
             SelectObject(MemoryDC, Bitmap);
@@ -123,7 +113,7 @@ void CDrawBuffer::EraseBackground(const RECT* rect) {
         return;
     }
     if (BackBrush == nullptr) {
-        BackBrush = CountedCreateSolidBrush(BackColour);
+        BackBrush.Reset(CountedCreateSolidBrush(BackColour));
     }
     {
         const SelectedObject brush(MemoryDC, BackBrush);
@@ -138,10 +128,7 @@ void CDrawBuffer::SetBackgroundColour(COLORREF colour) {
         SetBkColor(MemoryDC, colour);
     }
     BackColour = colour;
-    if (BackBrush != nullptr) {
-        CountedDeleteObject(BackBrush);
-        BackBrush = nullptr;
-    }
+    BackBrush.Reset();
 }
 
 int CDrawBuffer::DrawString(const char* text, RECT& rect, COLORREF textColour, COLORREF backColour,

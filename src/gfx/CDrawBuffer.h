@@ -1,6 +1,7 @@
 #pragma once
 
 #include "gfx/FontCache.h"
+#include "gfx/Gdi.h"
 
 #include <windows.h>
 
@@ -30,10 +31,11 @@ public:
     bool OwnsWindowDC = false; // TargetDC came from BeginDraw and goes back in EndDraw
     RECT Dirty{0, 0, 0, 0};
     HWND Window = nullptr;
-    HBITMAP Bitmap = nullptr;
-    HDC MemoryDC = nullptr;
-    HDC TargetDC = nullptr;     // the window's device context during a drawing pass
-    HBRUSH BackBrush = nullptr; // solid brush of BackColour, made at the first erase
+    // The bitmap is selected into MemoryDC; declared first, it outlives the context that holds it.
+    GdiObject<HBITMAP> Bitmap;
+    GdiObject<HDC> MemoryDC;
+    HDC TargetDC = nullptr;      // the window's device context during a drawing pass
+    GdiObject<HBRUSH> BackBrush; // solid brush of BackColour, made at the first erase
 
     CDrawBuffer() = default;
     virtual ~CDrawBuffer();

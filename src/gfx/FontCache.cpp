@@ -16,18 +16,18 @@ HFONT FontCache::Acquire(HDC reference, const FontDescription& d) {
         ++held->Shares;
         return held->Font;
     }
-    const HFONT font = CountedCreateFont(d.Height, 0, 0, 0, d.Weight, d.Italic, d.Underline, d.StrikeOut,
-                                         ANSI_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                         static_cast<DWORD>(d.PitchAndFamily), d.Face.c_str());
+    GdiObject<HFONT> font(CountedCreateFont(d.Height, 0, 0, 0, d.Weight, d.Italic, d.Underline, d.StrikeOut,
+                                            ANSI_CHARSET, OUT_TT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                            static_cast<DWORD>(d.PitchAndFamily), d.Face.c_str()));
     if (font == nullptr) {
         return nullptr;
     }
-    Entry entry{d, font, 1, TakeKeeper(reference)};
+    Entry entry{d, std::move(font), 1, TakeKeeper(reference)};
     if (entry.Holder.Dc != nullptr) {
-        entry.Holder.FirstFont = SelectObject(entry.Holder.Dc, font);
+        entry.Holder.FirstFont = SelectObject(entry.Holder.Dc, entry.Font);
     }
     fonts_.push_back(std::move(entry));
-    return font;
+    return fonts_.back().Font;
 }
 
 void FontCache::Release(HFONT font) {
@@ -46,45 +46,25 @@ void FontCache::Release(HFONT font) {
     // A font still selected somewhere cannot be deleted: the keeper lets go of it first.
     if (held->Holder.Dc != nullptr) {
         SelectObject(held->Holder.Dc, held->Holder.FirstFont);
-        spare_.push_back(held->Holder);
+        spare_.push_back(std::move(held->Holder));
     }
-    CountedDeleteObject(font);
     fonts_.erase(held);
     if (fonts_.empty()) {
-        FreeKeepers();
+        spare_.clear();
     }
-}
-
-int FontCache::Shares(HFONT font) const {
-    const auto held =
-        std::find_if(fonts_.begin(), fonts_.end(), [font](const Entry& entry) { return entry.Font == font; });
-    return held != fonts_.end() ? held->Shares : 0;
 }
 
 FontCache::Keeper FontCache::TakeKeeper(HDC reference) {
     if (!spare_.empty()) {
-        const Keeper keeper = spare_.back();
+        Keeper keeper = std::move(spare_.back());
         spare_.pop_back();
         return keeper;
     }
     Keeper keeper;
-    keeper.Dc = CountedCreateCompatibleDC(reference);
-    keeper.Bitmap = CountedCreateCompatibleBitmap(reference, 1, 1);
+    keeper.Dc.Reset(CountedCreateCompatibleDC(reference));
+    keeper.Bitmap.Reset(CountedCreateCompatibleBitmap(reference, 1, 1));
     if (keeper.Dc != nullptr && keeper.Bitmap != nullptr) {
         SelectObject(keeper.Dc, keeper.Bitmap);
     }
     return keeper;
-}
-
-void FontCache::FreeKeepers() {
-    // Each context goes before its bitmap: a bitmap still selected into one cannot be deleted.
-    for (const Keeper& keeper : spare_) {
-        if (keeper.Dc != nullptr) {
-            CountedDeleteDC(keeper.Dc);
-        }
-        if (keeper.Bitmap != nullptr) {
-            CountedDeleteObject(keeper.Bitmap);
-        }
-    }
-    spare_.clear();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "gfx/Gdi.h"
+
 #include <windows.h>
 
-#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -44,25 +45,21 @@ public:
     // Gives one share back. A font that did not come from here is simply deleted; null is ignored.
     void Release(HFONT font);
 
-    // Distinct fonts held, and the shares of one of them (0 when it is not held).
-    std::size_t Fonts() const { return fonts_.size(); }
-    int Shares(HFONT font) const;
-
 private:
+    // The bitmap is declared first so that it outlives the context it is selected into.
     struct Keeper {
-        HDC Dc = nullptr;
-        HBITMAP Bitmap = nullptr;
-        HGDIOBJ FirstFont = nullptr; // the context's own font, selected back when the keeper is freed
+        GdiObject<HBITMAP> Bitmap;
+        GdiObject<HDC> Dc;
+        HGDIOBJ FirstFont = nullptr; // the context's own font, selected back before the font goes
     };
     struct Entry {
         FontDescription Description;
-        HFONT Font = nullptr;
+        GdiObject<HFONT> Font;
         int Shares = 0;
         Keeper Holder;
     };
 
     Keeper TakeKeeper(HDC reference);
-    void FreeKeepers();
 
     std::vector<Entry> fonts_;
     std::vector<Keeper> spare_;

@@ -46,7 +46,17 @@ BOOL CountedDeleteObject(HGDIOBJ object);
 // Writes the five lines of creations against releases to the debug output.
 void ReportLeaks();
 
-// Owns one pen, brush, font or bitmap and frees it through CountedDeleteObject.
+// Frees what a holder owns: a memory device context through CountedDeleteDC, any other object
+// through CountedDeleteObject.
+inline void FreeGdiHandle(HDC dc) {
+    CountedDeleteDC(dc);
+}
+inline void FreeGdiHandle(HGDIOBJ object) {
+    CountedDeleteObject(object);
+}
+
+// Owns one pen, brush, font, bitmap or memory device context and frees it through the counted
+// wrappers. It reads as the handle it holds, so that it can be passed wherever the handle goes.
 template <class Handle>
 class GdiObject {
 public:
@@ -65,11 +75,11 @@ public:
     GdiObject& operator=(const GdiObject&) = delete;
 
     Handle Get() const { return handle_; }
-    explicit operator bool() const { return handle_ != nullptr; }
+    operator Handle() const { return handle_; }
 
     void Reset(Handle handle = nullptr) {
         if (handle_ != nullptr && handle_ != handle) {
-            CountedDeleteObject(handle_);
+            FreeGdiHandle(handle_);
         }
         handle_ = handle;
     }

@@ -73,12 +73,6 @@ DeadRectSprite::DeadRectSprite(COLORREF colour)
     State = SpriteDeadBox;
 }
 
-DeadRectSprite::~DeadRectSprite() {
-    if (HatchBrush != nullptr) {
-        CountedDeleteObject(HatchBrush);
-    }
-}
-
 void DeadRectSprite::Tick(HWND /*window*/, CDrawBuffer& /*buffer*/, int /*animate*/) {
     if (Ticks < std::numeric_limits<std::int32_t>::max()) {
         ++Ticks;

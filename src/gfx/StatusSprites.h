@@ -49,11 +49,10 @@ public:
 // A cross-hatched box that takes up room on the field; the gaps show the background.
 class DeadRectSprite : public WordSprite {
 public:
-    HBRUSH HatchBrush = nullptr;
+    GdiObject<HBRUSH> HatchBrush;
     std::int32_t Ticks = 0;
 
     explicit DeadRectSprite(COLORREF colour);
-    ~DeadRectSprite() override;
 
     void Tick(HWND window, CDrawBuffer& buffer, int animate) override;
     void Draw(CDrawBuffer& buffer) override;

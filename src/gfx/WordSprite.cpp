@@ -48,16 +48,10 @@ WordSprite::WordSprite(COLORREF colour) : Colour(colour), Pen(CountedCreatePen(P
 
 WordSprite::~WordSprite() {
     DropFont();
-    if (Pen != nullptr) {
-        CountedDeleteObject(Pen);
-    }
 }
 
 void WordSprite::RemakePen() {
-    if (Pen != nullptr) {
-        CountedDeleteObject(Pen);
-    }
-    Pen = CountedCreatePen(PS_SOLID, 1, Colour);
+    Pen.Reset(CountedCreatePen(PS_SOLID, 1, Colour));
 }
 
 void WordSprite::DropFont() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "gfx/Gdi.h"
 #include "words/CText.h"
 
 #include <windows.h>
@@ -44,7 +45,7 @@ public:
     // Empty otherwise. Rect stays the word's place on the field: placement and the pointer use it.
     RECT GrownRect{0, 0, 0, 0};
     COLORREF Colour;
-    HPEN Pen = nullptr; // solid, width 1, in Colour
+    GdiObject<HPEN> Pen; // solid, width 1, in Colour
     HFONT Font = nullptr;
     std::int32_t FontSize = 48; // points
     char FaceName[kFaceNameSize] = "Arial";

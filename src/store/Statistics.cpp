@@ -7,11 +7,8 @@
 #include "store/Registry.h"
 
 #include <string>
-#include <utility>
 
 namespace {
-
-HighScoreEntry EnterHighScore;
 
 std::int32_t Read(const char* key, const char* name, std::int32_t fallback) {
     return ReadRegDword(HKEY_CURRENT_USER, key, name, fallback);
@@ -84,19 +81,15 @@ std::int32_t LowestHighScore() {
     return ScoreFromText(text);
 }
 
-void SetHighScoreEntry(HighScoreEntry entry) {
-    EnterHighScore = std::move(entry);
-}
-
-bool CheckHighScore(HWND window, std::int32_t gameScore) {
+std::optional<std::int32_t> CheckHighScore(std::int32_t gameScore) {
     const bool tour = GameSettings.RoundRobin != 0;
     const std::int32_t score = HighScoreCandidate(tour, GameSettings.RoundRobinScore, gameScore);
     const bool enters = EntersHighScores(score, LowestHighScore());
-    if (enters && EnterHighScore) {
-        EnterHighScore(window, score);
-    }
     if (tour) {
         GameSettings.RoundRobinScore = 0;
     }
-    return enters;
+    if (!enters) {
+        return std::nullopt;
+    }
+    return score;
 }

@@ -2,10 +2,8 @@
 
 #include "rules/Statistics.h"
 
-#include <windows.h>
-
 #include <cstdint>
-#include <functional>
+#include <optional>
 
 // The player's statistics and the high-score check, kept in the registry under the current game
 // key (GameKey). Every update reads and writes the registry directly.
@@ -32,11 +30,6 @@ inline void ResetStatistics() {
 // list has not been stored.
 std::int32_t LowestHighScore();
 
-// Opens the high-score list in entry mode for a score that the list takes. The application installs
-// it; without one the check only reports.
-using HighScoreEntry = std::function<void(HWND window, std::int32_t score)>;
-void SetHighScoreEntry(HighScoreEntry entry);
-
-// After a game: offers the list the game's score (during the tour, the tour's sum, which then
-// starts again from 0). Returns whether the score beats the lowest entry.
-bool CheckHighScore(HWND window, std::int32_t gameScore);
+// After a game: the score to offer the high-score list, when it beats the lowest entry. The score
+// is the game's, or during the tour the tour's sum, which then starts again from 0 either way.
+std::optional<std::int32_t> CheckHighScore(std::int32_t gameScore);

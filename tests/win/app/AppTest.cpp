@@ -3,7 +3,6 @@
 #include "app/CGameApp.h"
 
 #include "dialogs/DialogHelpers.h"
-#include "dialogs/HighScoreDialog.h"
 #include "game/CZapGame.h"
 #include "rules/GameSettings.h"
 #include "support/DialogDriver.h"
@@ -101,7 +100,7 @@ protected:
 
     const std::pair<GameSettingsRecord, PreferencesRecord> kept{GameSettings, Preferences};
 
-    void SetUp() override { ClearRegistry(), InstallHighScoreEntry(); }
+    void SetUp() override { ClearRegistry(); }
     void TearDown() override {
         Stop();
         RegDeleteTreeA(HKEY_CURRENT_USER, kKey);

@@ -42,7 +42,6 @@ protected:
         Preferences = PreferencesRecord{};
         SetGameKey("Software\\Quillmoor\\Lexiblast\\Generic");
         CurrentTitleId = 0;
-        StatsGame = nullptr;
     }
     void TearDown() override {
         RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
