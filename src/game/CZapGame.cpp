@@ -36,6 +36,7 @@ CZapGame::CZapGame(GameHost& host, HINSTANCE instance, Dictionary* words) : CGam
     WordLifespan = settings.WordLifespan;
     TargetCount = settings.TargetCount;
     EndGameCondition = settings.EndGameCondition;
+    BoundRules();
     DeriveRules();
 
     const auto display = [this](auto sprite, unsigned templateId) {
@@ -51,8 +52,8 @@ CZapGame::CZapGame(GameHost& host, HINSTANCE instance, Dictionary* words) : CGam
     WordsDisplay = display(std::make_unique<CounterSprite>(Preferences.ForegroundColor), IDS_WORDS_COUNTER);
 
     const auto feedback = [instance](int id) {
-        return static_cast<HCURSOR>(
-            LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+        return IconHandle(
+            static_cast<HICON>(LoadImageA(instance, MAKEINTRESOURCEA(id), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE)));
     };
     ArrowCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
     ZapCursor = feedback(IDI_ZAP_CURSOR);
@@ -62,17 +63,25 @@ CZapGame::CZapGame(GameHost& host, HINSTANCE instance, Dictionary* words) : CGam
 }
 
 CZapGame::~CZapGame() {
-    for (HCURSOR cursor : {ZapCursor, FakeZappedCursor, EliminateCursor, WordEliminatedCursor}) {
-        if (cursor != nullptr) {
-            DestroyIcon(cursor);
-        }
-    }
     HoverSprite = nullptr;
     PauseSprite = nullptr;
     ScoreDisplay = nullptr;
     ClockDisplay = nullptr;
     WordsDisplay = nullptr;
     FieldSprites.clear();
+}
+
+void CZapGame::BoundRules() {
+    for (std::int32_t* flag :
+         {&RandomFonts, &PowerUps, &PenalizeMistakes, &FadeWords, &ScoreValidWords, &ScoreBogusWords,
+          &AddWordsFaster, &HandicapSpeed, &AdjustLifespan, &MistakesStay}) {
+        *flag = *flag != 0 ? 1 : 0;
+    }
+    FakeWordProbab = std::clamp(FakeWordProbab, 0, 100);
+    AddWordInterval = std::clamp(AddWordInterval, 0, kLongestTicks);
+    WordLifespan = std::clamp(WordLifespan, 0, kLongestTicks);
+    TargetCount = std::max(TargetCount, 0);
+    EndGameCondition &= EndOnTime | EndOnTarget | EndOnNoRoom;
 }
 
 void CZapGame::DeriveRules() {
@@ -84,7 +93,7 @@ void CZapGame::DeriveRules() {
     FakePoints = ScoreBogusWords != 0 ? 10 : 0;
     NoRoomTicks = kNoRoomTicks;
     if (FadeWords != 0) {
-        NoRoomTicks = std::max(kNoRoomTicks, Clamp32(std::int64_t{AddWordInterval} * 5 / 2));
+        NoRoomTicks = std::max(kNoRoomTicks, AddWordInterval * 5 / 2);
     }
 
     std::memset(EnabledPowerUps, 0, sizeof EnabledPowerUps);

@@ -34,16 +34,16 @@ int CZapGame::OnMouseMove(HWND window, int x, int y, UINT /*keys*/) {
     }
     switch (HoverSprite->State) {
     case SpriteGrowing:
-        SetPointer(ZapCursor);
+        SetPointer(ZapCursor.get());
         break;
     case SpriteShrinking:
-        SetPointer(EliminateCursor);
+        SetPointer(EliminateCursor.get());
         break;
     case SpriteBlinkBold:
-        SetPointer(WordEliminatedCursor);
+        SetPointer(WordEliminatedCursor.get());
         break;
     case SpriteBlinkItalic:
-        SetPointer(FakeZappedCursor);
+        SetPointer(FakeZappedCursor.get());
         break;
     default:
         break;
@@ -102,14 +102,6 @@ int CZapGame::OnButtonDown(HWND window, Button button) {
     return 1;
 }
 
-void CZapGame::CorrectClassification(HWND window, WordSprite* sprite, Button button) {
-    if (button == Button::Left) {
-        CorrectZap(window, sprite);
-    } else {
-        CorrectEliminate(window, sprite);
-    }
-}
-
 void CZapGame::Classify(WordSprite& sprite, std::int32_t state, std::int32_t lifespan, StringList& list,
                         HCURSOR cursor) {
     sprite.Live = 0;
@@ -123,10 +115,10 @@ void CZapGame::Mistake(HWND window, WordSprite& sprite, Button button) {
     const std::int32_t lifespan = MistakesStay != 0 ? kEndlessLifespan : kClassifiedLifespan;
     if (button == Button::Left) {
         sprite.Marks |= MarkCross;
-        Classify(sprite, SpriteBlinkItalic, lifespan, FakesZapped, FakeZappedCursor);
+        Classify(sprite, SpriteBlinkItalic, lifespan, FakesZapped, FakeZappedCursor.get());
     } else {
         sprite.Marks |= MarkDoubleFrame;
-        Classify(sprite, SpriteBlinkBold, lifespan, WordsEliminated, WordEliminatedCursor);
+        Classify(sprite, SpriteBlinkBold, lifespan, WordsEliminated, WordEliminatedCursor.get());
     }
     if (PenalizeMistakes != 0) {
         Add(ClockDisplay->Value, TimePenalty);
@@ -139,28 +131,27 @@ void CZapGame::Mistake(HWND window, WordSprite& sprite, Button button) {
 }
 
 void CZapGame::CorrectZap(HWND window, WordSprite* sprite) {
-    if (sprite == nullptr || GameOver) {
-        return;
-    }
-    Add(ScoreDisplay->Value, WordPoints);
-    ScoreDisplay->UpdateText();
-    Add(WordsDisplay->Value, 1);
-    WordsDisplay->UpdateText();
-    Classify(*sprite, SpriteGrowing, kClassifiedLifespan, WordsZapped, ZapCursor);
-    Redraw(window, {WordsDisplay, ScoreDisplay});
-    PlaySoundEffect(IDW_CORRECT);
-    CheckTarget(window);
+    CorrectClassification(window, sprite, Button::Left);
 }
 
 void CZapGame::CorrectEliminate(HWND window, WordSprite* sprite) {
+    CorrectClassification(window, sprite, Button::Right);
+}
+
+void CZapGame::CorrectClassification(HWND window, WordSprite* sprite, Button button) {
     if (sprite == nullptr || GameOver) {
         return;
     }
-    Add(ScoreDisplay->Value, FakePoints);
+    const bool zap = button == Button::Left;
+    Add(ScoreDisplay->Value, zap ? WordPoints : FakePoints);
     ScoreDisplay->UpdateText();
     Add(WordsDisplay->Value, 1);
     WordsDisplay->UpdateText();
-    Classify(*sprite, SpriteShrinking, kClassifiedLifespan, FakesEliminated, EliminateCursor);
+    if (zap) {
+        Classify(*sprite, SpriteGrowing, kClassifiedLifespan, WordsZapped, ZapCursor.get());
+    } else {
+        Classify(*sprite, SpriteShrinking, kClassifiedLifespan, FakesEliminated, EliminateCursor.get());
+    }
     Redraw(window, {WordsDisplay, ScoreDisplay});
     PlaySoundEffect(IDW_CORRECT);
     CheckTarget(window);

@@ -12,18 +12,6 @@
 
 using namespace zap;
 
-namespace {
-
-// A random number from low up to, not including, high; a range turned inside out by hostile
-// settings gives low without a draw.
-std::int32_t DrawBetween(std::int64_t low, std::int64_t high) {
-    const std::int32_t lo = Clamp32(low);
-    const std::int32_t hi = Clamp32(high);
-    return hi < lo ? lo : RandomRange(hi, lo);
-}
-
-} // namespace
-
 void CZapGame::StartTimers(HWND window) {
     TimerId = SetTimer(window, IDT_GAME_CLOCK, static_cast<UINT>(TickInterval), nullptr);
 }
@@ -76,7 +64,20 @@ int CZapGame::OnTimer(HWND window, UINT timerId) {
 
     // Every sprite ticks and every box that changes or goes is erased before anything is drawn, so
     // that no erasing cuts into a word drawn in this pass.
-    Buffer.BeginDraw(window, nullptr);
+    DrawPass(window, nullptr, [this, window] {
+        TickField(window);
+        DrawField();
+    });
+
+    if (Has(EndGameCondition, EndOnNoRoom) && TicksSinceWordAdded > NoRoomTicks) {
+        Host.EndGame(window, EndCompleted);
+    } else if (Has(EndGameCondition, EndOnTime) && ClockDisplay->Value / 10 >= TimeLimitSeconds) {
+        Host.EndGame(window, EndTimeUp);
+    }
+    return 1;
+}
+
+void CZapGame::TickField(HWND window) {
     for (auto it = FieldSprites.begin(); it != FieldSprites.end();) {
         WordSprite* sprite = it->get();
         const bool wasGrown = sprite->IsGrown();
@@ -105,15 +106,6 @@ int CZapGame::OnTimer(HWND window, UINT timerId) {
         }
         it = FieldSprites.erase(it);
     }
-    DrawField();
-    Buffer.EndDraw(nullptr);
-
-    if (Has(EndGameCondition, EndOnNoRoom) && TicksSinceWordAdded > NoRoomTicks) {
-        Host.EndGame(window, EndCompleted);
-    } else if (Has(EndGameCondition, EndOnTime) && ClockDisplay->Value / 10 >= TimeLimitSeconds) {
-        Host.EndGame(window, EndTimeUp);
-    }
-    return 1;
 }
 
 void CZapGame::AddWordStep(HWND window) {
@@ -130,9 +122,11 @@ void CZapGame::AddWordStep(HWND window) {
         base = (std::int64_t{HitInterval} + AddWordInterval) / 2;
     }
     if (AddWordsFaster != 0) {
-        base = Clamp32(static_cast<double>(base) * SpeedFactor);
+        base = static_cast<std::int64_t>(static_cast<double>(base) * SpeedFactor);
     }
-    NextWordTicks = DrawBetween(base / 2, base * 3 / 2);
+    // SpeedFactor is at most 1 and the interval at most kLongestTicks, so base is at most about half
+    // the 32-bit range and both bounds fit.
+    NextWordTicks = RandomRange(static_cast<std::int32_t>(base * 3 / 2), static_cast<std::int32_t>(base / 2));
 }
 
 std::int32_t CZapGame::LifespanFor(const WordSprite* /*sprite*/) {
@@ -167,10 +161,8 @@ void CZapGame::OnGameOver(HWND window, int reason) {
         return;
     }
     GameOver = true;
-    // The bonus for reaching the target fast; a clock at zero or below has nothing to divide by, and a
-    // target below one word (a stored setting no dialog writes) earns nothing rather than a penalty.
-    if (Has(EndGameCondition, EndOnTarget) && reason == EndCompleted && ClockDisplay->Value > 0 &&
-        TargetCount > 0) {
+    // The bonus for reaching the target fast; a clock at zero or below has nothing to divide by.
+    if (Has(EndGameCondition, EndOnTarget) && reason == EndCompleted && ClockDisplay->Value > 0) {
         const double bonus = TargetCount * 12.0 / ClockDisplay->Value * 1000.0;
         Add(ScoreDisplay->Value, Clamp32(bonus));
         ScoreDisplay->UpdateText();

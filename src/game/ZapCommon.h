@@ -53,3 +53,10 @@ inline const char* TextOf(const WordSprite& sprite) {
 }
 
 } // namespace zap
+
+template <class Draw>
+void CZapGame::DrawPass(HWND window, HDC dc, Draw draw) {
+    Buffer.BeginDraw(window, dc);
+    draw();
+    Buffer.EndDraw(nullptr);
+}

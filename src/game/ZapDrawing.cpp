@@ -46,9 +46,7 @@ int CZapGame::OnPaint(HWND window, HDC dc) {
     if (LaidOut == 0) {
         Layout(window, dc);
     }
-    Buffer.BeginDraw(window, dc);
-    DrawField();
-    Buffer.EndDraw(nullptr);
+    DrawAll(window, dc);
     return 1;
 }
 
@@ -146,31 +144,26 @@ const char* CZapGame::PickFaceName() {
 }
 
 void CZapGame::Redraw(HWND window, std::initializer_list<WordSprite*> sprites) {
-    Buffer.BeginDraw(window, nullptr);
-    for (WordSprite* sprite : sprites) {
-        if (sprite != nullptr) {
-            sprite->Draw(Buffer);
+    DrawPass(window, nullptr, [this, sprites] {
+        for (WordSprite* sprite : sprites) {
+            if (sprite != nullptr) {
+                sprite->Draw(Buffer);
+            }
         }
-    }
-    Buffer.EndDraw(nullptr);
+    });
 }
 
-void CZapGame::DrawAll(HWND window) {
-    Buffer.BeginDraw(window, nullptr);
-    DrawField();
-    Buffer.EndDraw(nullptr);
+void CZapGame::DrawAll(HWND window, HDC dc) {
+    DrawPass(window, dc, [this] { DrawField(); });
 }
 
 void CZapGame::DrawField() {
     // A grown word lies beneath everything else: each sprite drawn after it clears its own box first.
-    for (const auto& sprite : FieldSprites) {
-        if (sprite->IsGrown()) {
-            sprite->Draw(Buffer);
-        }
-    }
-    for (const auto& sprite : FieldSprites) {
-        if (!sprite->IsGrown()) {
-            sprite->Draw(Buffer);
+    for (const bool grown : {true, false}) {
+        for (const auto& sprite : FieldSprites) {
+            if (sprite->IsGrown() == grown) {
+                sprite->Draw(Buffer);
+            }
         }
     }
 }

@@ -19,7 +19,7 @@ bool Overlap(const RECT& a, const RECT& b) {
 } // namespace
 
 std::int32_t CZapGame::GenuinePercent() {
-    return Clamp32(std::clamp<std::int64_t>(100 - std::int64_t{FakeWordProbab}, 0, 100));
+    return 100 - FakeWordProbab;
 }
 
 bool CZapGame::SpawnWord(HWND window) {

@@ -55,48 +55,84 @@ void CZapGame::ActivatePowerUp(HWND window, const CText& /*text*/) {
 }
 
 void CZapGame::ApplyEffect(HWND window, const char* name) {
-    const auto is = [name](const char* effect) { return std::strcmp(name, effect) == 0; };
-    if (is(kPause)) {
-        PauseTicks = kPauseTicks;
-        PauseSprite = HoverSprite;
-    } else if (is(kEraseMistake)) {
-        for (const auto& sprite : FieldSprites) {
-            if (!sprite->IsLive() && !IsDisplay(sprite.get()) && sprite->State != SpriteDeadBox &&
-                !IsPowerUpWord(*sprite) &&
-                (sprite->State == SpriteBlinkBold || sprite->State == SpriteBlinkItalic)) {
-                sprite->Lifespan = kFadeLifespan;
-                sprite->State = SpriteFading;
-                break;
-            }
+    using Effect = void (CZapGame::*)(HWND);
+    static constexpr struct {
+        const char* Name;
+        Effect Apply;
+    } kEffects[] = {
+        {kPause, &CZapGame::StartPause},
+        {kEraseMistake, &CZapGame::EraseMistake},
+        {kPlus10Seconds, &CZapGame::AddTenSeconds},
+        {kPlus100, &CZapGame::AddHundredPoints},
+        {kFillScreen, &CZapGame::FillScreen},
+        {kScoreWords, &CZapGame::ScoreAnyWords},
+        {kScoreFakes, &CZapGame::ScoreAnyFakes},
+        {kClearScreen, &CZapGame::ClearScreen},
+    };
+    for (const auto& effect : kEffects) {
+        if (std::strcmp(name, effect.Name) == 0) {
+            (this->*effect.Apply)(window);
+            return;
         }
-    } else if (is(kPlus10Seconds)) {
-        Add(ClockDisplay->Value, -100);
-        ClockDisplay->UpdateText();
-        Redraw(window, {ClockDisplay});
-    } else if (is(kPlus100)) {
-        Add(ScoreDisplay->Value, 100);
-        ScoreDisplay->UpdateText();
-        Redraw(window, {ScoreDisplay});
-        Add(NextPowerUpScore, 100);
-    } else if (is(kFillScreen)) {
-        for (int i = 0; i < 100; ++i) {
-            if (!SpawnWord(window)) {
-                Add(PlacementTries, 1);
-            }
+    }
+}
+
+void CZapGame::StartPause(HWND /*window*/) {
+    PauseTicks = kPauseTicks;
+    PauseSprite = HoverSprite;
+}
+
+void CZapGame::EraseMistake(HWND /*window*/) {
+    for (const auto& sprite : FieldSprites) {
+        if (!sprite->IsLive() && !IsDisplay(sprite.get()) && sprite->State != SpriteDeadBox &&
+            !IsPowerUpWord(*sprite) &&
+            (sprite->State == SpriteBlinkBold || sprite->State == SpriteBlinkItalic)) {
+            sprite->Lifespan = kFadeLifespan;
+            sprite->State = SpriteFading;
+            break;
         }
-    } else if (is(kScoreWords) || is(kScoreFakes)) {
-        ScoreAll(window, is(kScoreWords));
-    } else if (is(kClearScreen)) {
-        for (const auto& sprite : FieldSprites) {
-            if (IsDisplay(sprite.get()) || sprite->State == SpriteDeadBox) {
-                continue;
-            }
-            if (IsPowerUpWord(*sprite) || sprite->State == SpriteHidden) {
-                sprite->Lifespan = 1;
-            } else {
-                sprite->Lifespan = kFadeLifespan;
-                sprite->State = SpriteFading;
-            }
+    }
+}
+
+void CZapGame::AddTenSeconds(HWND window) {
+    Add(ClockDisplay->Value, -100);
+    ClockDisplay->UpdateText();
+    Redraw(window, {ClockDisplay});
+}
+
+void CZapGame::AddHundredPoints(HWND window) {
+    Add(ScoreDisplay->Value, 100);
+    ScoreDisplay->UpdateText();
+    Redraw(window, {ScoreDisplay});
+    Add(NextPowerUpScore, 100);
+}
+
+void CZapGame::FillScreen(HWND window) {
+    for (int i = 0; i < 100; ++i) {
+        if (!SpawnWord(window)) {
+            Add(PlacementTries, 1);
+        }
+    }
+}
+
+void CZapGame::ScoreAnyWords(HWND window) {
+    ScoreAll(window, true);
+}
+
+void CZapGame::ScoreAnyFakes(HWND window) {
+    ScoreAll(window, false);
+}
+
+void CZapGame::ClearScreen(HWND /*window*/) {
+    for (const auto& sprite : FieldSprites) {
+        if (IsDisplay(sprite.get()) || sprite->State == SpriteDeadBox) {
+            continue;
+        }
+        if (IsPowerUpWord(*sprite) || sprite->State == SpriteHidden) {
+            sprite->Lifespan = 1;
+        } else {
+            sprite->Lifespan = kFadeLifespan;
+            sprite->State = SpriteFading;
         }
     }
 }
