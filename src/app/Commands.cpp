@@ -238,28 +238,10 @@ void CGameApp::NewGame(HWND window, int mode, int tour) {
 std::unique_ptr<CGame> CGameApp::MakeGame(int choice) {
     // Without memory for a game the window stays empty; every handler checks for a game.
     try {
-        switch (choice) {
-        case 1:
-            return std::make_unique<CFindFiftyGame>(*this, Instance, &Words);
-        case 2:
-            return std::make_unique<CFiftySecondsGame>(*this, Instance, &Words);
-        case 3:
-            return std::make_unique<CHardToFindGame>(*this, Instance, &Words);
-        case 4:
-            return std::make_unique<CFiftyFakesGame>(*this, Instance, &Words);
-        case 5:
-            return std::make_unique<CFakeForFiftyGame>(*this, Instance, &Words);
-        case 6:
-            return std::make_unique<CHardToFakeGame>(*this, Instance, &Words);
-        case 7:
-            return std::make_unique<CAnyFiftyGame>(*this, Instance, &Words);
-        case 8:
-            return std::make_unique<CWackyFiftyGame>(*this, Instance, &Words);
-        case 9:
-            return std::make_unique<CLimitedInfinityGame>(*this, Instance, &Words);
-        default:
-            return std::make_unique<CZapGame>(*this, Instance, &Words);
+        if (choice >= 1 && choice <= kStageCount) {
+            return kStagePresets[choice - 1].Make(*this, Instance, &Words);
         }
+        return std::make_unique<CZapGame>(*this, Instance, &Words);
     } catch (const std::bad_alloc&) {
         return nullptr;
     }

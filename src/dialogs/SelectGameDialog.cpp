@@ -1,36 +1,15 @@
 #include "dialogs/SelectGameDialog.h"
 
 #include "dialogs/DialogHelpers.h"
+#include "game/Stages.h"
 #include "resources/resource.h"
 #include "store/Preferences.h"
 #include "words/CText.h"
 
-#include <cstdint>
-#include <iterator>
-
 namespace {
 
-// The stages in list order: the value a choice stores, the title listed, the description shown.
-struct GameRow {
-    std::int32_t Value;
-    unsigned TitleId;
-    unsigned DescriptionId;
-};
-
-// clang-format off
-constexpr GameRow kGames[] = {
-    {1, IDS_STAGE1_TITLE, IDS_STAGE1_DESCRIPTION},
-    {2, IDS_STAGE2_TITLE, IDS_STAGE2_DESCRIPTION},
-    {3, IDS_STAGE3_TITLE, IDS_STAGE3_DESCRIPTION},
-    {4, IDS_STAGE4_TITLE, IDS_STAGE4_DESCRIPTION},
-    {5, IDS_STAGE5_TITLE, IDS_STAGE5_DESCRIPTION},
-    {6, IDS_STAGE6_TITLE, IDS_STAGE6_DESCRIPTION},
-    {7, IDS_STAGE7_TITLE, IDS_STAGE7_DESCRIPTION},
-    {8, IDS_STAGE8_TITLE, IDS_STAGE8_DESCRIPTION},
-    {9, IDS_STAGE9_TITLE, IDS_STAGE9_DESCRIPTION},
-};
-// clang-format on
-constexpr int kGameCount = static_cast<int>(std::size(kGames));
+// The list holds the stages in their order; a row's data is its index in the stage table.
+constexpr int kGameCount = kStageCount;
 
 void ShowText(HWND dialog, int id, unsigned textId) {
     const CText text(textId);
@@ -48,8 +27,8 @@ void ShowDescription(HWND dialog, CSelectGameDialog& state) {
         ShowText(dialog, IDC_SELECT_DESCRIPTION, IDS_SELECT_GAME_HINT);
         return;
     }
-    const GameRow& game = kGames[row];
-    state.Selection = game.Value;
+    const StagePreset& game = kStagePresets[row];
+    state.Selection = static_cast<int>(row) + 1;
     state.TitleId = game.TitleId;
     state.ListIndex = static_cast<int>(position);
     ShowText(dialog, IDC_SELECT_DESCRIPTION, game.DescriptionId);
@@ -59,11 +38,11 @@ void Initialise(HWND dialog, CSelectGameDialog& state) {
     CentreWindow(dialog);
     const HWND list = GetDlgItem(dialog, IDC_SELECT_LIST);
     for (int row = 0; row < kGameCount; ++row) {
-        const CText title(kGames[row].TitleId);
+        const CText title(kStagePresets[row].TitleId);
         const LRESULT position = SendMessageA(
             list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.Chars != nullptr ? title.Chars : ""));
         SendMessageA(list, LB_SETITEMDATA, position, row);
-        if (kGames[row].Value == Preferences.GameSelection) {
+        if (row + 1 == Preferences.GameSelection) {
             SendMessageA(list, LB_SETCURSEL, position, 0);
         }
     }

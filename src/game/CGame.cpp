@@ -54,18 +54,8 @@ int CGame::OnSettingsChanged(HWND window, HDC dc) {
     return 1;
 }
 
-int CGame::OnTimer(HWND window, UINT timerId) {
-    if (timerId != IDT_CLOCK || Running == 0) {
-        return 0;
-    }
-    // The count passes the limit once and never equals it again; it stops short of overflowing.
-    if (ElapsedSeconds < INT32_MAX) {
-        ++ElapsedSeconds;
-        if (ElapsedSeconds == TimeLimitSeconds) {
-            Host.EndGame(window, EndTimeUp);
-        }
-    }
-    return 1;
+int CGame::OnTimer(HWND /*window*/, UINT /*timerId*/) {
+    return 0;
 }
 
 int CGame::OnSize(HWND window, UINT /*sizeType*/, int width, int height) {

@@ -25,11 +25,11 @@ public:
     HINSTANCE Instance;
     CDrawBuffer Buffer;
     Dictionary* Words;          // the application's, not owned
-    std::int32_t Running = 1;   // while clear the one-second clock is ignored
+    std::int32_t Running = 1;   // while clear the game's clock is ignored
     RECT FieldRect{0, 0, 0, 0}; // set by the derived game's layout
     std::vector<std::unique_ptr<UndoRecord>> UndoStack;
     std::int32_t ElapsedSeconds = 0;
-    std::int32_t TimeLimitSeconds = -1; // the game ends when ElapsedSeconds reaches exactly this
+    std::int32_t TimeLimitSeconds = -1; // set by the derived game, which keeps its own time
     std::int32_t LaidOut = 0;
 
     CGame(GameHost& host, HINSTANCE instance, Dictionary* words);
@@ -44,7 +44,7 @@ public:
     virtual int OnPaint(HWND window, HDC dc);
     // Takes the colour preferences again, lays out and repaints everything.
     virtual int OnSettingsChanged(HWND window, HDC dc);
-    // Counts the one-second clock and ends the game at the time limit; other timers are not handled.
+    // Handles no timer: every game the program runs keeps its own clock.
     virtual int OnTimer(HWND window, UINT timerId);
     virtual int OnSize(HWND window, UINT sizeType, int width, int height);
     virtual int OnEraseBackground(HWND window, HDC dc);

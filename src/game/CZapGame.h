@@ -11,9 +11,16 @@
 #include <initializer_list>
 #include <list>
 #include <memory>
+#include <type_traits>
 
 class CText;
 struct StagePreset;
+
+// Owns an icon loaded from the resources and destroys it.
+struct IconDeleter {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
+using IconHandle = std::unique_ptr<std::remove_pointer_t<HICON>, IconDeleter>;
 
 // Everything on the field, in drawing order: the three displays at the head, then boxes and words in
 // the order they appeared. The list owns its sprites; erasing a node deletes its sprite.
@@ -32,6 +39,8 @@ public:
     static constexpr std::int32_t kLongestWord = 30;
     static constexpr std::int32_t kShortestWordLimit = 4;
     static constexpr std::int32_t kEndlessLifespan = 300000;
+    // The longest word interval or lifespan, in ticks: the most the options dialog can store.
+    static constexpr std::int32_t kLongestTicks = INT32_MAX / 100;
 
     StringList WordsZapped;     // genuine words zapped: correct
     StringList WordsEliminated; // genuine words eliminated: a mistake
@@ -44,13 +53,13 @@ public:
     CounterSprite* ScoreDisplay = nullptr;
     ClockSprite* ClockDisplay = nullptr; // tenths of a second
     CounterSprite* WordsDisplay = nullptr;
-    HCURSOR ArrowCursor = nullptr;
-    HCURSOR ZapCursor = nullptr;
-    HCURSOR FakeZappedCursor = nullptr;
-    HCURSOR EliminateCursor = nullptr;
-    HCURSOR WordEliminatedCursor = nullptr;
+    HCURSOR ArrowCursor = nullptr; // the system's, shared
+    IconHandle ZapCursor;
+    IconHandle FakeZappedCursor;
+    IconHandle EliminateCursor;
+    IconHandle WordEliminatedCursor;
 
-    // Copies of the rule settings of the same names.
+    // Copies of the rule settings of the same names, within the ranges BoundRules keeps.
     std::int32_t RandomFonts = 0;
     std::int32_t PowerUps = 0;
     std::int32_t PenalizeMistakes = 0;
@@ -118,6 +127,10 @@ public:
     // Ends the game when the target count is reached.
     virtual void CheckTarget(HWND window);
 
+    // Holds the rule fields to what the game can play with: flags 0 or 1, a chance in percent, times of
+    // 0 to kLongestTicks, a target of 0 or more, the three end conditions. Values the options dialog
+    // stores are kept as they are.
+    void BoundRules();
     // The per-game parameters that follow from the rule fields; run again after changing them.
     void DeriveRules();
     void AddWordStep(HWND window);
@@ -153,17 +166,32 @@ private:
     void Classify(WordSprite& sprite, std::int32_t state, std::int32_t lifespan, StringList& list,
                   HCURSOR cursor);
     void Mistake(HWND window, WordSprite& sprite, Button button);
+    // The body of CorrectZap (left) and CorrectEliminate (right).
     void CorrectClassification(HWND window, WordSprite* sprite, Button button);
     // Classifies every live ordinary word on the field that is (genuine) or is not a listed word.
     void ScoreAll(HWND window, bool genuine);
-    void DrawAll(HWND window);
+    // A drawing pass: draw() draws into the buffer, whose changes then go to the window.
+    template <class Draw>
+    void DrawPass(HWND window, HDC dc, Draw draw);
+    void DrawAll(HWND window, HDC dc = nullptr);
+    // Ticks every sprite and removes those that expired, erasing where they were.
+    void TickField(HWND window);
     // Draws every sprite inside a drawing pass: grown words first, then the rest in list order.
     void DrawField();
     static bool Contains(const RECT& outer, const RECT& inner);
     bool IsListedWord(const char* text) const;
     bool IsDisplay(const WordSprite* sprite) const;
     void SetPointer(HCURSOR cursor); // a cursor that could not be loaded leaves the pointer as it is
+    // The power-up called name, if it is one; the effects follow.
     void ApplyEffect(HWND window, const char* name);
+    void StartPause(HWND window);
+    void EraseMistake(HWND window);
+    void AddTenSeconds(HWND window);
+    void AddHundredPoints(HWND window);
+    void FillScreen(HWND window);
+    void ScoreAnyWords(HWND window);
+    void ScoreAnyFakes(HWND window);
+    void ClearScreen(HWND window);
 };
 
 // The faces a word may get with random fonts; some appear in more than one row.

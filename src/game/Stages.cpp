@@ -1,47 +1,58 @@
 #include "game/Stages.h"
 
 #include "resources/resource.h"
+#include "rules/GameSettings.h"
 #include "store/GameKey.h"
 #include "store/Registry.h"
 
 namespace {
 
-constexpr std::int32_t K = StagePreset::kKeep;
+template <class Stage>
+std::unique_ptr<CZapGame> Make(GameHost& host, HINSTANCE instance, Dictionary* words) {
+    return std::make_unique<Stage>(host, instance, words);
+}
 
 } // namespace
 
+// A rule a row leaves out keeps the player's setting; a parameter it leaves out keeps the derived one.
 // clang-format off
-const StagePreset kStagePresets[9] = {
-    // title, description,
-    //   end, target, fake%, words, fakes, faster, handicap, adjust, fade, power-ups, penalize, stay, random fonts, boxes,
-    //   time limit, time penalty, count penalty, word points, fake points, speed factor
-    {IDS_STAGE1_TITLE, IDS_STAGE1_DESCRIPTION,
-     2, 50, 50, 1, 0, 1, 1, 1, 1, 1, 1, 0, K, 0,
-     K, K, K, K, K, 0.0},
-    {IDS_STAGE2_TITLE, IDS_STAGE2_DESCRIPTION,
-     1, K, 50, 1, 0, 1, 1, 1, 1, 1, 1, 0, K, 0,
-     50, 30, 0, 40, 0, 0.0},
-    {IDS_STAGE3_TITLE, IDS_STAGE3_DESCRIPTION,
-     2, 10, 75, 1, 0, 1, K, K, 1, 1, 1, 0, K, 0,
-     K, 0, 1, 50, 0, 0.45},
-    {IDS_STAGE4_TITLE, IDS_STAGE4_DESCRIPTION,
-     2, 50, 50, 0, 1, 1, K, K, 1, 1, 1, 0, K, 0,
-     K, K, K, K, K, 0.0},
-    {IDS_STAGE5_TITLE, IDS_STAGE5_DESCRIPTION,
-     1, K, 50, 0, 1, 1, K, K, 1, 1, 1, 0, K, 0,
-     50, 30, 0, 0, 40, 0.0},
-    {IDS_STAGE6_TITLE, IDS_STAGE6_DESCRIPTION,
-     2, 10, 25, 0, 1, 1, K, K, 1, 1, 1, 0, K, 0,
-     K, 0, 1, 0, 50, 0.45},
-    {IDS_STAGE7_TITLE, IDS_STAGE7_DESCRIPTION,
-     2, 50, 50, 1, 1, 1, K, K, 1, 1, 1, 0, K, 0,
-     K, 0, 1, K, K, 0.0},
-    {IDS_STAGE8_TITLE, IDS_STAGE8_DESCRIPTION,
-     2, 50, 50, 1, 1, 1, K, K, 1, 1, 1, 0, 1, 0,
-     K, K, K, K, K, 0.0},
-    {IDS_STAGE9_TITLE, IDS_STAGE9_DESCRIPTION,
-     4, K, 50, 1, 1, 1, K, K, 0, 1, 0, 1, K, 1,
-     K, K, K, K, K, 0.0},
+const StagePreset kStagePresets[kStageCount] = {
+    {.Make = Make<CFindFiftyGame>, .TitleId = IDS_STAGE1_TITLE, .DescriptionId = IDS_STAGE1_DESCRIPTION,
+     .EndGameCondition = EndOnTarget, .TargetCount = 50, .FakeWordProbab = 50, .ScoreValidWords = 1,
+     .ScoreBogusWords = 0, .AddWordsFaster = 1, .HandicapSpeed = 1, .AdjustLifespan = 1, .FadeWords = 1,
+     .PowerUps = 1, .PenalizeMistakes = 1, .MistakesStay = 0},
+    {.Make = Make<CFiftySecondsGame>, .TitleId = IDS_STAGE2_TITLE, .DescriptionId = IDS_STAGE2_DESCRIPTION,
+     .EndGameCondition = EndOnTime, .FakeWordProbab = 50, .ScoreValidWords = 1, .ScoreBogusWords = 0,
+     .AddWordsFaster = 1, .HandicapSpeed = 1, .AdjustLifespan = 1, .FadeWords = 1, .PowerUps = 1,
+     .PenalizeMistakes = 1, .MistakesStay = 0, .TimeLimitSeconds = 50, .TimePenalty = 30, .CountPenalty = 0,
+     .WordPoints = 40, .FakePoints = 0},
+    {.Make = Make<CHardToFindGame>, .TitleId = IDS_STAGE3_TITLE, .DescriptionId = IDS_STAGE3_DESCRIPTION,
+     .EndGameCondition = EndOnTarget, .TargetCount = 10, .FakeWordProbab = 75, .ScoreValidWords = 1,
+     .ScoreBogusWords = 0, .AddWordsFaster = 1, .FadeWords = 1, .PowerUps = 1, .PenalizeMistakes = 1,
+     .MistakesStay = 0, .TimePenalty = 0, .CountPenalty = 1, .WordPoints = 50, .FakePoints = 0, .SpeedFactor = 0.45},
+    {.Make = Make<CFiftyFakesGame>, .TitleId = IDS_STAGE4_TITLE, .DescriptionId = IDS_STAGE4_DESCRIPTION,
+     .EndGameCondition = EndOnTarget, .TargetCount = 50, .FakeWordProbab = 50, .ScoreValidWords = 0,
+     .ScoreBogusWords = 1, .AddWordsFaster = 1, .FadeWords = 1, .PowerUps = 1, .PenalizeMistakes = 1,
+     .MistakesStay = 0},
+    {.Make = Make<CFakeForFiftyGame>, .TitleId = IDS_STAGE5_TITLE, .DescriptionId = IDS_STAGE5_DESCRIPTION,
+     .EndGameCondition = EndOnTime, .FakeWordProbab = 50, .ScoreValidWords = 0, .ScoreBogusWords = 1,
+     .AddWordsFaster = 1, .FadeWords = 1, .PowerUps = 1, .PenalizeMistakes = 1, .MistakesStay = 0,
+     .TimeLimitSeconds = 50, .TimePenalty = 30, .CountPenalty = 0, .WordPoints = 0, .FakePoints = 40},
+    {.Make = Make<CHardToFakeGame>, .TitleId = IDS_STAGE6_TITLE, .DescriptionId = IDS_STAGE6_DESCRIPTION,
+     .EndGameCondition = EndOnTarget, .TargetCount = 10, .FakeWordProbab = 25, .ScoreValidWords = 0,
+     .ScoreBogusWords = 1, .AddWordsFaster = 1, .FadeWords = 1, .PowerUps = 1, .PenalizeMistakes = 1,
+     .MistakesStay = 0, .TimePenalty = 0, .CountPenalty = 1, .WordPoints = 0, .FakePoints = 50, .SpeedFactor = 0.45},
+    {.Make = Make<CAnyFiftyGame>, .TitleId = IDS_STAGE7_TITLE, .DescriptionId = IDS_STAGE7_DESCRIPTION,
+     .EndGameCondition = EndOnTarget, .TargetCount = 50, .FakeWordProbab = 50, .ScoreValidWords = 1,
+     .ScoreBogusWords = 1, .AddWordsFaster = 1, .FadeWords = 1, .PowerUps = 1, .PenalizeMistakes = 1,
+     .MistakesStay = 0, .TimePenalty = 0, .CountPenalty = 1},
+    {.Make = Make<CWackyFiftyGame>, .TitleId = IDS_STAGE8_TITLE, .DescriptionId = IDS_STAGE8_DESCRIPTION,
+     .EndGameCondition = EndOnTarget, .TargetCount = 50, .FakeWordProbab = 50, .ScoreValidWords = 1,
+     .ScoreBogusWords = 1, .AddWordsFaster = 1, .FadeWords = 1, .PowerUps = 1, .PenalizeMistakes = 1,
+     .MistakesStay = 0, .RandomFonts = 1},
+    {.Make = Make<CLimitedInfinityGame>, .TitleId = IDS_STAGE9_TITLE, .DescriptionId = IDS_STAGE9_DESCRIPTION,
+     .EndGameCondition = EndOnNoRoom, .FakeWordProbab = 50, .ScoreValidWords = 1, .ScoreBogusWords = 1,
+     .AddWordsFaster = 1, .FadeWords = 0, .PowerUps = 1, .PenalizeMistakes = 0, .MistakesStay = 1},
 };
 // clang-format on
 
@@ -64,6 +75,7 @@ void CZapGame::ApplyPreset(const StagePreset& preset) {
     set(PenalizeMistakes, preset.PenalizeMistakes);
     set(MistakesStay, preset.MistakesStay);
     set(RandomFonts, preset.RandomFonts);
+    BoundRules();
     DeriveRules();
     set(TimeLimitSeconds, preset.TimeLimitSeconds);
     set(TimePenalty, preset.TimePenalty);

@@ -3,41 +3,43 @@
 #include "game/CZapGame.h"
 
 #include <cstdint>
+#include <memory>
 
-// What a stage fixes whatever the player chose. kKeep leaves the player's setting (or the derived
-// value) as it is.
+// What a stage fixes whatever the player chose, and how to build it. A field left at kKeep leaves the
+// player's setting (or the derived value) as it is.
 struct StagePreset {
     static constexpr std::int32_t kKeep = INT32_MIN;
+    using Factory = std::unique_ptr<CZapGame> (*)(GameHost& host, HINSTANCE instance, Dictionary* words);
 
-    unsigned TitleId;
-    unsigned DescriptionId;
+    Factory Make = nullptr;
+    unsigned TitleId = 0;
+    unsigned DescriptionId = 0;
     // Rule settings, written before the rules are derived again.
-    std::int32_t EndGameCondition;
-    std::int32_t TargetCount;
-    std::int32_t FakeWordProbab;
-    std::int32_t ScoreValidWords;
-    std::int32_t ScoreBogusWords;
-    std::int32_t AddWordsFaster;
-    std::int32_t HandicapSpeed;
-    std::int32_t AdjustLifespan;
-    std::int32_t FadeWords;
-    std::int32_t PowerUps;
-    std::int32_t PenalizeMistakes;
-    std::int32_t MistakesStay;
-    std::int32_t RandomFonts;
-    // Kept with the stage but not read: the settings record decides whether the field starts with boxes.
-    std::int32_t PrefillDeadRects;
+    std::int32_t EndGameCondition = kKeep;
+    std::int32_t TargetCount = kKeep;
+    std::int32_t FakeWordProbab = kKeep;
+    std::int32_t ScoreValidWords = kKeep;
+    std::int32_t ScoreBogusWords = kKeep;
+    std::int32_t AddWordsFaster = kKeep;
+    std::int32_t HandicapSpeed = kKeep;
+    std::int32_t AdjustLifespan = kKeep;
+    std::int32_t FadeWords = kKeep;
+    std::int32_t PowerUps = kKeep;
+    std::int32_t PenalizeMistakes = kKeep;
+    std::int32_t MistakesStay = kKeep;
+    std::int32_t RandomFonts = kKeep;
     // Derived parameters the stage sets itself afterwards.
-    std::int32_t TimeLimitSeconds;
-    std::int32_t TimePenalty;
-    std::int32_t CountPenalty;
-    std::int32_t WordPoints;
-    std::int32_t FakePoints;
-    double SpeedFactor; // 0: as derived
+    std::int32_t TimeLimitSeconds = kKeep;
+    std::int32_t TimePenalty = kKeep;
+    std::int32_t CountPenalty = kKeep;
+    std::int32_t WordPoints = kKeep;
+    std::int32_t FakePoints = kKeep;
+    double SpeedFactor = 0.0; // 0: as derived
 };
 
-// The presets of stages 1 to 9, in order.
-extern const StagePreset kStagePresets[9];
+inline constexpr int kStageCount = 9;
+// Stages 1 to 9, in order: the game selection lists them so, the tour plays them so.
+extern const StagePreset kStagePresets[kStageCount];
 
 // Stage 1: zap fifty genuine words.
 class CFindFiftyGame : public CZapGame {

@@ -77,9 +77,7 @@ void WordSprite::SetFaceName(const char* face) {
 }
 
 void WordSprite::Tick(HWND /*window*/, CDrawBuffer& buffer, int animate) {
-    if (Lifespan > std::numeric_limits<std::int32_t>::min()) {
-        --Lifespan;
-    }
+    --Lifespan; // the game gives lifespans of 0 or more and removes a sprite at -1
     if (Lifespan == kFadeStart && (State == SpriteNormal || State == SpriteJiggling)) {
         State = SpriteFading;
     }

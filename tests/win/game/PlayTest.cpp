@@ -100,7 +100,7 @@ TEST_F(PlayTest, AClickJudgesTheHoveredWordByTheDictionaryAndFilesIt) {
     using G = CZapGame;
     // Text, button, PenalizeMistakes; then the word's state and marks, where it is filed, the cursor, the
     // sound and the word count.
-    const std::tuple<const char*, bool, int, int, std::uint32_t, StringList G::*, HCURSOR G::*, int, int>
+    const std::tuple<const char*, bool, int, int, std::uint32_t, StringList G::*, IconHandle G::*, int, int>
         cases[] = {
             {"HOUSE", true, 1, SpriteGrowing, 0, &G::WordsZapped, &G::ZapCursor, 236, 1},
             {"zqxvb", false, 1, SpriteShrinking, 0, &G::FakesEliminated, &G::EliminateCursor, 236, 1},
@@ -122,7 +122,7 @@ TEST_F(PlayTest, AClickJudgesTheHoveredWordByTheDictionaryAndFilesIt) {
         EXPECT_EQ(word->State, state);
         EXPECT_EQ(Items((*game).*list), std::vector<std::string>{text});
         EXPECT_EQ(Filed(*game), 1);
-        EXPECT_EQ(gCursors.back(), (*game).*cursor);
+        EXPECT_EQ(gCursors.back(), ((*game).*cursor).get());
         EXPECT_EQ(gWaves, std::vector<int>{sound});
         EXPECT_EQ(game->WordsDisplay->Value, count);
         // Pointing away shows the arrow and takes the frame; pointing back shows the verdict again.
@@ -130,7 +130,7 @@ TEST_F(PlayTest, AClickJudgesTheHoveredWordByTheDictionaryAndFilesIt) {
         EXPECT_EQ(word->Marks, marks);
         EXPECT_EQ(gCursors.back(), game->ArrowCursor);
         game->OnMouseMove(window, word->Rect.right, word->Rect.bottom, 0);
-        EXPECT_EQ(gCursors.back(), (*game).*cursor);
+        EXPECT_EQ(gCursors.back(), ((*game).*cursor).get());
     }
 }
 

@@ -16,15 +16,15 @@ namespace {
 
 class StageTest : public ZapGameTest {
 protected:
-    std::unique_ptr<CZapGame> StartStage(int stage) { // the custom game, then stages 1 to 9
-        using S = StageTest;
-        static constexpr std::unique_ptr<CZapGame> (S::*kStarts[])() = {
-            &S::Start<CZapGame>,          &S::Start<CFindFiftyGame>,
-            &S::Start<CFiftySecondsGame>, &S::Start<CHardToFindGame>,
-            &S::Start<CFiftyFakesGame>,   &S::Start<CFakeForFiftyGame>,
-            &S::Start<CHardToFakeGame>,   &S::Start<CAnyFiftyGame>,
-            &S::Start<CWackyFiftyGame>,   &S::Start<CLimitedInfinityGame>};
-        return (this->*kStarts[stage])();
+    std::unique_ptr<CZapGame> StartStage(int stage) { // the custom game, then stages 1 to 9 by their table
+        if (stage == 0) {
+            return Start();
+        }
+        std::unique_ptr<CZapGame> game =
+            kStagePresets[stage - 1].Make(host, GetModuleHandleA(nullptr), &Words());
+        host.game = game.get();
+        game->OnPaint(window, nullptr);
+        return game;
     }
     // Plays as a player who is usually right (wrong in the first round) and takes a power-up one time in
     // three, until the end or ticks; after() runs after every tick and power-up (with no word) and after
