@@ -99,7 +99,7 @@ void CGameApp::RegisterWindowClass(HINSTANCE instance) {
                                                         GetSystemMetrics(SM_CXSMICON),
                                                         GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR));
     windowClass.lpszMenuName = MAKEINTRESOURCEA(IDR_MAIN_MENU);
-    windowClass.lpszClassName = className.Chars != nullptr ? className.Chars : "MAIN";
+    windowClass.lpszClassName = className.Length > 0 ? className.Str() : "MAIN";
     RegisterClassExA(&windowClass);
 }
 
@@ -118,7 +118,7 @@ bool CGameApp::CreateMainWindow(HINSTANCE instance, int showCommand) {
         BaseTitle[0] = '\0';
     }
     const CText className(IDS_WINDOW_CLASS);
-    const HWND window = CreateWindowExA(kWindowExStyle, className.Chars != nullptr ? className.Chars : "MAIN",
+    const HWND window = CreateWindowExA(kWindowExStyle, className.Length > 0 ? className.Str() : "MAIN",
                                         BaseTitle, kWindowStyle, Placement.Left, Placement.Top,
                                         Placement.Width, Placement.Height, nullptr, nullptr, instance, this);
 
@@ -160,7 +160,7 @@ void CGameApp::CheckColourDepth(HWND window) {
     } else if (Preferences.ColorDepth != 0) {
         const CText text(IDS_LOW_COLOR_DEPTH);
         const CText caption(IDS_WARNING_CAPTION);
-        MessageBoxA(window, text.Chars, caption.Chars, MB_OK);
+        MessageBoxA(window, text.Str(), caption.Str(), MB_OK);
         Preferences.ColorDepth = 0;
     }
 }

@@ -36,7 +36,7 @@ constexpr INT_PTR kNextTourGame = 4;
 bool AskYesNo(HWND window, unsigned textId, unsigned captionId) {
     const CText text(textId);
     const CText caption(captionId);
-    return MessageBoxA(window, text.Chars, caption.Chars, MB_YESNO | MB_ICONQUESTION) == IDYES;
+    return MessageBoxA(window, text.Str(), caption.Str(), MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
 INT_PTR CALLBACK AboutDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM /*lParam*/) {
@@ -272,8 +272,7 @@ bool CGameApp::LoadDictionary(HWND window) {
                 RECT client{0, 0, 0, 0};
                 GetClientRect(window, &client);
                 const CText notice(IDS_LOADING_DICTIONARY);
-                DrawTextA(dc.Get(), notice.Chars != nullptr ? notice.Chars : "", -1, &client,
-                          DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+                DrawTextA(dc.Get(), notice.Str(), -1, &client, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
             }
             RestoreDC(dc.Get(), saved);
         }
@@ -283,7 +282,7 @@ bool CGameApp::LoadDictionary(HWND window) {
     }
     const CText text(IDS_NO_DICTIONARY);
     const CText caption(IDS_ERROR_CAPTION);
-    MessageBoxA(window, text.Chars, caption.Chars, MB_OK);
+    MessageBoxA(window, text.Str(), caption.Str(), MB_OK);
     return false;
 }
 

@@ -54,7 +54,7 @@ void AppendToTitle(HWND window, unsigned id) {
     caption[0] = '\0';
     GetWindowTextA(window, caption, kTitleSize);
     char title[2 * kTitleSize + 4];
-    std::snprintf(title, sizeof title, "%s - %s", caption, appended.Chars != nullptr ? appended.Chars : "");
+    std::snprintf(title, sizeof title, "%s - %s", caption, appended.Str());
     SetWindowTextA(window, title);
 }
 

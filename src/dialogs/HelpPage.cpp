@@ -38,7 +38,7 @@ void ShowOpenFailure(HWND owner, unsigned headingId, const char* where, INT_PTR 
     text.Append("\n");
     const CText reason(ReasonFor(result));
     text.Append(reason);
-    MessageBoxA(owner, text.Chars != nullptr ? text.Chars : "", kErrorBoxCaption, MB_OK | MB_ICONWARNING);
+    MessageBoxA(owner, text.Str(), kErrorBoxCaption, MB_OK | MB_ICONWARNING);
 }
 
 // The page is shown: a hidden browser window would leave the player with nothing to read.

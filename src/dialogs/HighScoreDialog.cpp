@@ -62,14 +62,14 @@ BOOL CHighScoreDialog::Initialise(HWND dialog) {
     AppendToTitle(dialog, CurrentTitleId);
     if (InTour()) {
         const CText heading(IDS_TOUR_HIGH_SCORES_HEADING);
-        SetItemText(dialog, IDC_HIGH_SCORES_HEADING, heading.Chars);
+        SetItemText(dialog, IDC_HIGH_SCORES_HEADING, heading.Str());
     }
     // A stored list out of order can leave a new score without a row: the list is then only shown.
     if (!IsNew || InsertRow < 0) {
         return TRUE;
     }
     const CText caption(IDS_HIGH_SCORE_CAPTION);
-    SetWindowTextA(dialog, caption.Chars);
+    SetWindowTextA(dialog, caption.Str());
     SetItemInt(dialog, ScoreControl(InsertRow), Score);
     const HWND name = GetDlgItem(dialog, NameControl(InsertRow));
     SendMessageA(name, EM_SETREADONLY, FALSE, 0);
@@ -82,7 +82,7 @@ void CHighScoreDialog::FillDefaults(HWND dialog) const {
     const bool tour = InTour();
     for (int row = 0; row < kRows; ++row) {
         const CText name(static_cast<unsigned>(IDS_PLAYER_NAME_FIRST + RandomRange(kDefaultNames, 0)));
-        SetItemText(dialog, NameControl(row), name.Chars);
+        SetItemText(dialog, NameControl(row), name.Str());
         SetItemInt(dialog, ScoreControl(row), DefaultScore(kRows - row, tour));
     }
 }

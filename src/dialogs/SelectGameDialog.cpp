@@ -13,7 +13,7 @@ constexpr int kGameCount = kStageCount;
 
 void ShowText(HWND dialog, int id, unsigned textId) {
     const CText text(textId);
-    SetItemText(dialog, id, text.Chars);
+    SetItemText(dialog, id, text.Str());
 }
 
 // The description of the list's current selection, or the hint when nothing is selected.
@@ -39,8 +39,7 @@ void Initialise(HWND dialog, CSelectGameDialog& state) {
     const HWND list = GetDlgItem(dialog, IDC_SELECT_LIST);
     for (int row = 0; row < kGameCount; ++row) {
         const CText title(kStagePresets[row].TitleId);
-        const LRESULT position = SendMessageA(
-            list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.Chars != nullptr ? title.Chars : ""));
+        const LRESULT position = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.Str()));
         SendMessageA(list, LB_SETITEMDATA, position, row);
         if (row + 1 == Preferences.GameSelection) {
             SendMessageA(list, LB_SETCURSEL, position, 0);

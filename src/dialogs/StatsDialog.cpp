@@ -40,8 +40,8 @@ bool InTour() {
 void ShowFormatted(HWND dialog, int id, unsigned formatId, std::initializer_list<std::int32_t> numbers) {
     const CText format(formatId);
     CText text;
-    FormatNumbers(text, format.Chars, numbers.begin(), static_cast<int>(numbers.size()));
-    SetItemText(dialog, id, text.Chars);
+    FormatNumbers(text, format.Str(), numbers.begin(), static_cast<int>(numbers.size()));
+    SetItemText(dialog, id, text.Str());
 }
 
 // count and its share of played in whole percent, rounded; 0% when no game was played.
@@ -82,7 +82,7 @@ void FitScrollWidth(HWND box, const StringList& words) {
 void CStatsDialog::Fill(HWND dialog) const {
     if (InTour()) {
         const CText next(IDS_NEXT_GAME_BUTTON);
-        SetItemText(dialog, IDOK, next.Chars);
+        SetItemText(dialog, IDOK, next.Str());
     }
     ShowNumbers(dialog);
     if (Game == nullptr) {
@@ -115,8 +115,8 @@ void CStatsDialog::ShowNumbers(HWND dialog) {
         // Before the first game, and after a reset, the stored best and worst are only the starting
         // points of the first game's comparison (the worst starts at 1000), not scores anyone made.
         const CText none(IDS_NO_SCORE);
-        SetItemText(dialog, IDC_STATS_BEST_SCORE, none.Chars);
-        SetItemText(dialog, IDC_STATS_WORST_SCORE, none.Chars);
+        SetItemText(dialog, IDC_STATS_BEST_SCORE, none.Str());
+        SetItemText(dialog, IDC_STATS_WORST_SCORE, none.Str());
     } else {
         ShowFormatted(dialog, IDC_STATS_BEST_SCORE, IDS_NUMBER, {stats.BestScore});
         ShowFormatted(dialog, IDC_STATS_WORST_SCORE, IDS_NUMBER, {stats.WorstScore});
@@ -143,7 +143,7 @@ INT_PTR CALLBACK StatsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARA
         case IDC_STATS_RESET: {
             const CText question(IDS_ASK_RESET_STATS);
             const CText caption(IDS_RESET_STATS_CAPTION);
-            if (MessageBoxA(dialog, question.Chars, caption.Chars, MB_YESNO | MB_ICONQUESTION) == IDYES) {
+            if (MessageBoxA(dialog, question.Str(), caption.Str(), MB_YESNO | MB_ICONQUESTION) == IDYES) {
                 ResetStatistics();
                 CStatsDialog::ShowNumbers(dialog);
             }

@@ -11,7 +11,7 @@ namespace {
 
 void ShowText(HWND dialog, int id, unsigned textId) {
     const CText text(textId);
-    SetItemText(dialog, id, text.Chars);
+    SetItemText(dialog, id, text.Str());
 }
 
 void Initialise(HWND dialog, CTourDialog& state) {
@@ -22,8 +22,8 @@ void Initialise(HWND dialog, CTourDialog& state) {
     }
     const CText format(IDS_NUMBER);
     CText score;
-    FormatNumbers(score, format.Chars, &state.TourScore, 1);
-    SetItemText(dialog, IDC_TOUR_SCORE, score.Chars);
+    FormatNumbers(score, format.Str(), &state.TourScore, 1);
+    SetItemText(dialog, IDC_TOUR_SCORE, score.Str());
     CentreWindow(dialog);
 }
 

@@ -16,9 +16,9 @@ void ShowRuleLines(HWND dialog) {
         CText text;
         if (lines[i].TextId != 0) {
             const CText format(lines[i].TextId);
-            FormatNumbers(text, format.Chars, &lines[i].Number, 1);
+            FormatNumbers(text, format.Str(), &lines[i].Number, 1);
         }
-        SetItemText(dialog, IDC_WELCOME_LINE_FIRST + static_cast<int>(i), text.Chars);
+        SetItemText(dialog, IDC_WELCOME_LINE_FIRST + static_cast<int>(i), text.Str());
     }
 }
 

@@ -87,11 +87,11 @@ int CZapGame::OnButtonDown(HWND window, Button button) {
     if (HoverSprite == nullptr || !HoverSprite->IsLive()) {
         return 1;
     }
-    CText word(TextOf(*HoverSprite));
+    CText word(HoverSprite->Text.Str());
     word.MakeLower();
     if (word.At(0) == '<') {
         ActivatePowerUp(window, word);
-    } else if (IsListedWord(word.Chars) == (button == Button::Left)) {
+    } else if (IsListedWord(word.Str()) == (button == Button::Left)) {
         CorrectClassification(window, HoverSprite, button);
     } else {
         Mistake(window, *HoverSprite, button);
@@ -107,7 +107,7 @@ void CZapGame::Classify(WordSprite& sprite, std::int32_t state, std::int32_t lif
     sprite.Live = 0;
     sprite.State = state;
     sprite.Lifespan = lifespan;
-    list.Append(TextOf(sprite));
+    list.Append(sprite.Text.Str());
     SetPointer(cursor);
 }
 

@@ -145,7 +145,7 @@ void CZapGame::RecordIgnored(const WordSprite& sprite) {
     if (sprite.State != SpriteFading && sprite.State != SpriteJiggling) {
         return;
     }
-    const char* text = TextOf(sprite);
+    const char* text = sprite.Text.Str();
     (IsListedWord(text) ? WordsIgnored : FakesIgnored).Append(text);
 }
 

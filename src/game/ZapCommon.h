@@ -45,11 +45,7 @@ inline bool Has(std::int32_t bits, std::int32_t bit) {
 }
 
 inline bool IsPowerUpWord(const WordSprite& sprite) {
-    return sprite.Text.Chars != nullptr && sprite.Text.Chars[0] == '<';
-}
-
-inline const char* TextOf(const WordSprite& sprite) {
-    return sprite.Text.Chars != nullptr ? sprite.Text.Chars : "";
+    return sprite.Text.At(0) == '<';
 }
 
 } // namespace zap

@@ -36,12 +36,12 @@ bool CZapGame::SpawnWord(HWND window) {
 
 bool CZapGame::PlaceWord(HWND window, const CText* text, std::int32_t state) {
     // An empty text is no word: no empty box ever appears on the field.
-    if (text == nullptr || text->Chars == nullptr || text->Length <= 0) {
+    if (text == nullptr || text->Length <= 0) {
         return false;
     }
     auto sprite = std::make_unique<WordSprite>(Preferences.ForegroundColor);
     const std::int32_t lifespan = LifespanFor(sprite.get());
-    sprite->SetText(text->Chars);
+    sprite->SetText(text->Str());
     sprite->Lifespan = lifespan;
     sprite->State = state;
     sprite->SetFaceName(PickFaceName());

@@ -36,7 +36,7 @@ void CZapGame::ActivatePowerUp(HWND window, const CText& /*text*/) {
     if (clicked == nullptr) {
         return;
     }
-    const char* name = TextOf(*clicked);
+    const char* name = clicked->Text.Str();
     if (std::strcmp(name, kMystery) == 0) {
         // The mystery word stands for any power-up of the game but the one that clears the screen.
         std::int32_t i = 0;
@@ -147,9 +147,9 @@ void CZapGame::ScoreAll(HWND window, bool genuine) {
         if (!sprite->IsLive() || IsPowerUpWord(*sprite)) {
             continue;
         }
-        CText word(TextOf(*sprite));
+        CText word(sprite->Text.Str());
         word.MakeLower();
-        if (IsListedWord(word.Chars) == genuine) {
+        if (IsListedWord(word.Str()) == genuine) {
             CorrectClassification(window, sprite, genuine ? Button::Left : Button::Right);
         }
     }

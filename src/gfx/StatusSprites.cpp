@@ -44,7 +44,7 @@ void CounterSprite::Tick(HWND /*window*/, CDrawBuffer& /*buffer*/, int /*animate
 
 void CounterSprite::UpdateText() {
     FormatNumbers(Formatted, Template, &Value, 1);
-    SetText(Formatted.Chars);
+    SetText(Formatted.Str());
 }
 
 ClockSprite::ClockSprite(COLORREF colour) : TemplateSprite(colour, "%02d:%02d:%d00") {}

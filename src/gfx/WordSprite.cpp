@@ -136,7 +136,7 @@ void WordSprite::Grow(CDrawBuffer& buffer) {
         // Measured once, at the size the word had when it was zapped. Text grows in proportion to its
         // size, so every later box is scaled from this one: measuring each new size would cost about
         // as much again as drawing it.
-        GrowthBaseText = buffer.TextExtent(TextChars(), Font);
+        GrowthBaseText = buffer.TextExtent(Text.Str(), Font);
         GrowthBasePoints = std::max(FontSize, 1);
     }
     if (GrowthBaseText.cx <= 0 || GrowthBaseText.cy <= 0) {
@@ -204,7 +204,7 @@ void WordSprite::Draw(CDrawBuffer& buffer) {
     }
     if (State != SpriteHidden) {
         RECT area = TextRect;
-        buffer.DrawString(TextChars(), area, Colour, buffer.BackColour, Font, TextFlags);
+        buffer.DrawString(Text.Str(), area, Colour, buffer.BackColour, Font, TextFlags);
     }
     if (IsGrown()) {
         return; // the marks outline Rect, which the grown text no longer keeps to
@@ -269,11 +269,11 @@ bool WordSprite::IsExpired() const {
 
 int WordSprite::MeasureHeight(CDrawBuffer& buffer) {
     RECT area = Rect;
-    return buffer.MeasureText(TextChars(), area, Font);
+    return buffer.MeasureText(Text.Str(), area, Font);
 }
 
 int WordSprite::MeasureWidth(CDrawBuffer& buffer) {
-    return buffer.TextWidth(TextChars(), Font);
+    return buffer.TextWidth(Text.Str(), Font);
 }
 
 void WordSprite::Place(int top, int left, int bottom, int right) {

@@ -93,7 +93,6 @@ public:
     void SetFaceName(const char* face);
 
 protected:
-    const char* TextChars() const { return Text.Chars != nullptr ? Text.Chars : ""; }
     // Makes Font at FontSize in the current face, weight and slant; false when it cannot be made.
     bool MakeFont(CDrawBuffer& buffer);
     void RemakePen();
