@@ -27,7 +27,6 @@
 namespace {
 
 constexpr char kWordList[] = "words.lst";
-constexpr int kLastStage = 9;
 constexpr int kNoticePoints = 14;
 
 // The game over result that moves the tour to its next stage.
@@ -209,7 +208,7 @@ void CGameApp::NewGame(HWND window, int mode, int tour) {
     if (mode == kNextStage) {
         // A stored stage out of the tour's range starts the tour again from its beginning.
         ++Preferences.CurrentGame;
-        if (Preferences.CurrentGame < 1 || Preferences.CurrentGame > kLastStage) {
+        if (Preferences.CurrentGame < 1 || Preferences.CurrentGame > kStageCount) {
             Preferences.CurrentGame = 1;
         }
     }
@@ -294,7 +293,7 @@ void CGameApp::EndGame(HWND window, int reason) {
     }
     Game->OnGameOver(window, reason);
     RecordGame(reason, Game->Score());
-    if (GameSettings.RoundRobin == 0 || Preferences.CurrentGame == kLastStage) {
+    if (GameSettings.RoundRobin == 0 || Preferences.CurrentGame == kStageCount) {
         if (const auto offered = CheckHighScore(Game->Score())) {
             ShowHighScoreEntry(window, *offered);
         }

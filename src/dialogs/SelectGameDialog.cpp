@@ -8,9 +8,6 @@
 
 namespace {
 
-// The list holds the stages in their order; a row's data is its index in the stage table.
-constexpr int kGameCount = kStageCount;
-
 void ShowText(HWND dialog, int id, unsigned textId) {
     const CText text(textId);
     SetItemText(dialog, id, text.Str());
@@ -21,7 +18,7 @@ void ShowDescription(HWND dialog, CSelectGameDialog& state) {
     const HWND list = GetDlgItem(dialog, IDC_SELECT_LIST);
     const LRESULT position = SendMessageA(list, LB_GETCURSEL, 0, 0);
     const LRESULT row = position == LB_ERR ? LB_ERR : SendMessageA(list, LB_GETITEMDATA, position, 0);
-    if (row < 0 || row >= kGameCount) {
+    if (row < 0 || row >= kStageCount) {
         state.Selection = -1;
         state.ListIndex = -1;
         ShowText(dialog, IDC_SELECT_DESCRIPTION, IDS_SELECT_GAME_HINT);
@@ -37,7 +34,8 @@ void ShowDescription(HWND dialog, CSelectGameDialog& state) {
 void Initialise(HWND dialog, CSelectGameDialog& state) {
     CentreWindow(dialog);
     const HWND list = GetDlgItem(dialog, IDC_SELECT_LIST);
-    for (int row = 0; row < kGameCount; ++row) {
+    // The list holds the stages in their order; a row's data is its index in the stage table.
+    for (int row = 0; row < kStageCount; ++row) {
         const CText title(kStagePresets[row].TitleId);
         const LRESULT position = SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(title.Str()));
         SendMessageA(list, LB_SETITEMDATA, position, row);
