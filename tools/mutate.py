@@ -380,7 +380,7 @@ def main() -> int:
     ap.add_argument("--timeout", type=float, default=0, help="seconds per test executable (default: 3x its unmutated time + 20)")
     ap.add_argument("--windows-preset", default="win64")
     ap.add_argument("--list", action="store_true", help="only count the mutation sites and print the draw")
-    ap.add_argument("--only", default="", help="comma-separated indexes of the draw to run (for re-runs)")
+    ap.add_argument("--only", default="", help="comma-separated positions (from 0) in the draw as run, after a replay has left out the faults whose line is gone (see --list)")
     ap.add_argument("--replay", default="", help="run the mutants of an earlier draw (its draw.json) again, "
                     "found by their line's text where the sources have moved since")
     args = ap.parse_args()
