@@ -82,6 +82,11 @@ inline int CompareTextNoCase(const char* a, const char* b) {
 // space wildcard. Words that CompareTextNoCase takes as equal stand side by side, so a lookup
 // always agrees with the order it searches.
 inline bool WordOrderLess(const char* a, const char* b) {
+    // Equal bytes are equal folded too: a sorted list's neighbours share long beginnings.
+    while (*a == *b && *a != '\0') {
+        ++a;
+        ++b;
+    }
     for (;; ++a, ++b) {
         const unsigned char ca = FoldCase(*a);
         const unsigned char cb = FoldCase(*b);

@@ -37,10 +37,7 @@ WordIndex::WordIndex() {
 
 WordIndex::~WordIndex() = default;
 
-char* WordIndex::Space(std::size_t size) {
-    if (size <= FreeBytes) {
-        return FreeSpace;
-    }
+char* WordIndex::NewBlock(std::size_t size) {
     const std::size_t blockSize = std::max(size, kStoreBlockSize);
     std::unique_ptr<char[]> block(new (std::nothrow) char[blockSize]);
     if (!block) {
@@ -50,27 +47,6 @@ char* WordIndex::Space(std::size_t size) {
     FreeBytes = blockSize;
     Blocks.push_back(std::move(block));
     return FreeSpace;
-}
-
-bool WordIndex::AddWord(const char* word, std::size_t length) {
-    if (word == nullptr || length == 0 || LetterBucketOf(static_cast<unsigned char>(word[0])) < 0 ||
-        length >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
-        return false;
-    }
-    char* stored = Space(length + 1);
-    if (stored == nullptr) {
-        return false;
-    }
-    std::memcpy(stored, word, length);
-    stored[length] = '\0';
-    if (LetterBuckets[LetterBucketOf(static_cast<unsigned char>(word[0]))].Append(stored) < 0) {
-        return false;
-    }
-    FreeSpace += length + 1;
-    FreeBytes -= length + 1;
-    // Words of 21 characters and more share the last bucket.
-    LengthBuckets[std::min<std::size_t>(length, kLengthBuckets) - 1].Append(stored);
-    return true;
 }
 
 int WordIndex::Find(const char* text) const {

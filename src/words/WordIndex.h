@@ -4,6 +4,9 @@
 
 #include <algorithm>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -61,7 +64,8 @@ public:
 
 private:
     // Room for size more bytes in the word store; null when memory runs out.
-    char* Space(std::size_t size);
+    char* Space(std::size_t size) { return size <= FreeBytes ? FreeSpace : NewBlock(size); }
+    char* NewBlock(std::size_t size);
 
     std::vector<std::unique_ptr<char[]>> Blocks;
     char* FreeSpace = nullptr;
@@ -77,4 +81,26 @@ inline int LetterBucketOf(int c) {
         return c - 'A';
     }
     return -1;
+}
+
+// Kept in the header so that the loader's call for every word of the list is inlined.
+inline bool WordIndex::AddWord(const char* word, std::size_t length) {
+    if (word == nullptr || length == 0 || LetterBucketOf(static_cast<unsigned char>(word[0])) < 0 ||
+        length >= static_cast<std::size_t>(std::numeric_limits<std::int32_t>::max())) {
+        return false;
+    }
+    char* stored = Space(length + 1);
+    if (stored == nullptr) {
+        return false;
+    }
+    std::memcpy(stored, word, length);
+    stored[length] = '\0';
+    if (LetterBuckets[LetterBucketOf(static_cast<unsigned char>(word[0]))].Append(stored) < 0) {
+        return false;
+    }
+    FreeSpace += length + 1;
+    FreeBytes -= length + 1;
+    // Words of 21 characters and more share the last bucket.
+    LengthBuckets[std::min<std::size_t>(length, kLengthBuckets) - 1].Append(stored);
+    return true;
 }
