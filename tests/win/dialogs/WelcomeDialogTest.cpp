@@ -33,6 +33,9 @@ TEST_F(WelcomeDialogs, TheStagesAreListedAndPlayStoresTheOneSelected) {
         const auto act = [&](HWND dialog) {
             const HWND list = GetDlgItem(dialog, 1024);
             EXPECT_EQ(SendMessageA(list, LB_GETCURSEL, 0, 0), c.position);
+            char title[64] = {}; // the stages listed by their titles, in order
+            SendMessageA(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(title));
+            EXPECT_STREQ(title, "Stage 2 - Fifty Seconds");
             EXPECT_EQ(Text(dialog, 1025).rfind(c.description, 0), 0u) << Text(dialog, 1025);
             if (c.does == 'c') {
                 SendMessageA(list, LB_SETCURSEL, c.to, 0);

@@ -1,11 +1,14 @@
 #include "GameFixture.h"
+#include "support/ImportHook.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <iterator>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -46,6 +49,32 @@ TEST_F(LayoutTest, ANewSizeScalesEveryWordAndSetsItsSizeFromThePreferenceWithFlo
         }
     }
     EXPECT_EQ(Preferences.FontSize, 24);
+}
+
+std::vector<std::string> gDrawn; // texts drawn, in order
+int WINAPI SpyDrawText(HDC dc, LPCSTR text, int length, LPRECT rect, UINT format) {
+    static const auto real = ImportHook<decltype(&DrawTextA)>::System("user32.dll", "DrawTextA");
+    if ((format & DT_CALCRECT) == 0) {
+        gDrawn.emplace_back(text);
+    }
+    return real(dc, text, length, rect, format);
+}
+
+// A zapped word grows beneath everything else: a pass draws it first, though it came after a live word.
+TEST_F(LayoutTest, AGrowingWordIsDrawnBeneathTheWordsAroundIt) {
+    auto game = StartQuiet();
+    Put(*game, "cat");
+    Click(*game, *Put(*game, "house"), true);
+    Tick(*game, 3);
+    const ImportHook<decltype(&SpyDrawText)> hook("user32.dll", "DrawTextA", SpyDrawText);
+    ASSERT_TRUE(hook.Installed());
+    gDrawn.clear();
+    Tick(*game);
+    const auto at = [](const char* text) {
+        return std::find(gDrawn.begin(), gDrawn.end(), text) - gDrawn.begin();
+    };
+    EXPECT_LT(at("cat"), std::ssize(gDrawn));
+    EXPECT_LT(at("house"), at("cat"));
 }
 
 TEST_F(LayoutTest, NewColoursShowAtOnce) {

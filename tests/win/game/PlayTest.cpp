@@ -96,6 +96,15 @@ TEST_F(PlayTest, GameEndsAtTheTickItsConditionIsMetForItsReasonAndNeverByTheSeco
     }
 }
 
+// The chance that a new word is genuine, at and beyond both ends of the chance of a fake.
+TEST_F(PlayTest, AFakeChanceOf100MakesEveryNewWordAFakeAnd0EveryWordGenuine) {
+    for (const auto& [fakes, genuine] :
+         {std::pair{100, 0}, std::pair{101, 0}, std::pair{0, 100}, std::pair{-5, 100}}) {
+        GameSettings.FakeWordProbab = fakes;
+        EXPECT_EQ(Start()->GenuinePercent(), genuine) << fakes;
+    }
+}
+
 TEST_F(PlayTest, AClickJudgesTheHoveredWordByTheDictionaryAndFilesIt) {
     using G = CZapGame;
     // Text, button, PenalizeMistakes; then the word's state and marks, where it is filed, the cursor, the

@@ -29,8 +29,8 @@ TEST_F(PowerUpTest, PowerUpWordsComeAtThresholdsOneStepFurtherApartEachTime) {
     EXPECT_EQ(powerUps(), 4) << "power-ups off";
 }
 
-// A box, a live word, a zapped word and two mistakes (the first a word taken for a fake), then each power-up
-// word clicked and the ticks given.
+// A box, a live genuine word, a zapped word and two mistakes (the first a word taken for a fake), then each
+// power-up word clicked and the ticks given.
 TEST_F(PowerUpTest, EachPowerUpWordActsOnceAndGoes) {
     const std::tuple<const char*, bool, int, const char*> cases[] = {
         {"<+100 points>", false, 2, "score 110 clock 2 filed 3 sprites 8: cat dog sun zqx"},
@@ -39,6 +39,8 @@ TEST_F(PowerUpTest, EachPowerUpWordActsOnceAndGoes) {
         {"<erase-a-mistake>", true, 6, "score 10 clock 6 filed 4 sprites 7: cat dog zqx"},
         {"<clear-screen>", false, 5, "score 10 clock 5 filed 3 sprites 8: cat dog sun zqx"},
         {"<clear-screen>", false, 6, "score 10 clock 6 filed 7 sprites 4:"},
+        {"<score-any-words>", true, 2, "score 20 clock 2 filed 4 sprites 8: cat dog sun zqx"},
+        {"<score-any-fakes>", false, 2, "score 10 clock 2 filed 3 sprites 8: cat dog sun zqx"},
         {"<pause-15-secs>", true, 10, "score 10 clock 0 filed 3 sprites 9: cat dog sun zqx <pause-14-secs>"},
         {"<pause-15-secs>", true, 149, "score 10 clock 0 filed 3 sprites 9: cat dog sun zqx <pause-0-secs>"},
         {"<pause-15-secs>", true, 152, "score 10 clock 2 filed 3 sprites 8: cat dog sun zqx"}};
