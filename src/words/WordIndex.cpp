@@ -16,10 +16,16 @@ namespace {
 // loading a list to one allocation per few thousand words.
 constexpr std::size_t kStoreBlockSize = 64 * 1024;
 
-void SortBucket(StringList& bucket) {
+bool ByteOrderLess(const char* a, const char* b) {
+    return std::strcmp(a, b) < 0;
+}
+
+// Sorts a bucket that is not in order yet. Without a capital in the list, folding case changes no
+// byte, so the order is checked with the library's much faster byte comparison.
+void SortBucket(StringList& bucket, bool capitals) {
     const char** begin = bucket.Items;
     const char** end = bucket.Items + bucket.Count;
-    if (!std::is_sorted(begin, end, WordOrderLess)) {
+    if (!(capitals ? std::is_sorted(begin, end, WordOrderLess) : std::is_sorted(begin, end, ByteOrderLess))) {
         std::sort(begin, end, WordOrderLess);
     }
 }
@@ -104,7 +110,7 @@ void WordIndex::SortBuckets() {
     // Both sets of buckets point at the same stored words, so reordering the pointers of a letter
     // bucket leaves the length buckets as they are.
     for (StringList& bucket : LetterBuckets) {
-        SortBucket(bucket);
+        SortBucket(bucket, Capitals);
     }
 }
 
@@ -115,6 +121,7 @@ void WordIndex::Clear() {
     for (StringList& bucket : LengthBuckets) {
         bucket.Clear();
     }
+    Capitals = false;
     Blocks.clear();
     FreeSpace = nullptr;
     FreeBytes = 0;

@@ -67,6 +67,9 @@ private:
     char* Space(std::size_t size) { return size <= FreeBytes ? FreeSpace : NewBlock(size); }
     char* NewBlock(std::size_t size);
 
+    // Whether a stored word holds a capital A to Z: without one, the words' order is the plain byte
+    // order, which the library's string comparison checks much faster.
+    bool Capitals = false;
     std::vector<std::unique_ptr<char[]>> Blocks;
     char* FreeSpace = nullptr;
     std::size_t FreeBytes = 0;
@@ -95,6 +98,9 @@ inline bool WordIndex::AddWord(const char* word, std::size_t length) {
     }
     std::memcpy(stored, word, length);
     stored[length] = '\0';
+    for (std::size_t i = 0; i < length; ++i) {
+        Capitals |= static_cast<unsigned char>(word[i] - 'A') < 26;
+    }
     if (LetterBuckets[LetterBucketOf(static_cast<unsigned char>(word[0]))].Append(stored) < 0) {
         return false;
     }

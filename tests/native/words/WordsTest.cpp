@@ -148,7 +148,9 @@ TEST_F(WordListTest, ReadsAWordALineOfUpTo1023BytesAndNeedsAnAOrAnS) {
     // A list needs a word beginning with A or S.
     EXPECT_FALSE(Load("cat\r\ndog\r\n"));
     EXPECT_TRUE(Load("Sun\r\nZoo\r\n"));
-    EXPECT_TRUE(Has("zoo")); // a capital opens its letter's group, Z as well as A
+    EXPECT_TRUE(Has("zoo"));               // a capital opens its letter's group, Z as well as A
+    ASSERT_TRUE(Load("Apple\r\nant\r\n")); // in order by bytes, not with case folded
+    EXPECT_TRUE(Has("ant"));
     EXPECT_FALSE(List.Load("no such folder/words.lst"));
     EXPECT_FALSE(List.Loaded);
     EXPECT_FALSE(Has("sun")); // a new load starts from an empty index
