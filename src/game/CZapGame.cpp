@@ -62,14 +62,7 @@ CZapGame::CZapGame(GameHost& host, HINSTANCE instance, Dictionary* words) : CGam
     WordEliminatedCursor = feedback(IDI_WORD_ELIMINATED_CURSOR);
 }
 
-CZapGame::~CZapGame() {
-    HoverSprite = nullptr;
-    PauseSprite = nullptr;
-    ScoreDisplay = nullptr;
-    ClockDisplay = nullptr;
-    WordsDisplay = nullptr;
-    FieldSprites.clear();
-}
+CZapGame::~CZapGame() = default;
 
 void CZapGame::BoundRules() {
     for (std::int32_t* flag :
